@@ -1,0 +1,4 @@
+// afxcoll.h - compatibility header: the framework as one include.
+#pragma once
+
+#include "afx.h"
