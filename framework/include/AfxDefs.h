@@ -9,6 +9,8 @@
 #define STRICT
 #endif
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <climits>
 #include <cstddef>

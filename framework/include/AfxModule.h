@@ -59,6 +59,3 @@ AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
 // file name without folder and extension. AfxSetAppName replaces it.
 AFX_API LPCSTR AFXAPI AfxGetAppName();
 AFX_API void AFXAPI AfxSetAppName(LPCSTR lpszName);
-// The window that owns message boxes; null until the window layer sets one.
-AFX_API HWND AFXAPI AfxGetMainWndHandle();
-AFX_API void AFXAPI AfxSetMainWndHandle(HWND hWnd);

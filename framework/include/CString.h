@@ -123,7 +123,6 @@ private:
     void Release();                   // back to the shared empty string
     void AssignCopy(const char* src, int nLen);
     void AppendBytes(const char* src, int nLen);
-    void Reserve(int nLen);           // keeps the contents
 
     char* m_pchData;
 };

@@ -1,4 +1,4 @@
 // afxext.h - compatibility header: the framework as one include.
 #pragma once
 
-#include "afx.h"
+#include "afxwin.h"

@@ -1,4 +1,24 @@
-// afxwin.h - compatibility header: the framework as one include.
+// afxwin.h - the framework with its window layer.
 #pragma once
 
 #include "afx.h"
+#include "AfxTypes.h"
+#include "CCmdTarget.h"
+#include "CWnd.h"
+#include "CWinApp.h"
+#include "CDialog.h"
+#include "CDataExchange.h"
+#include "CGdiObject.h"
+#include "CDC.h"
+#include "CImageList.h"
+#include "CButton.h"
+#include "CEdit.h"
+#include "CStatic.h"
+#include "CComboBox.h"
+#include "CScrollBar.h"
+#include "CProgressCtrl.h"
+#include "CHeaderCtrl.h"
+#include "CListCtrl.h"
+#include "CToolTipCtrl.h"
+#include "CMenu.h"
+#include "CCommonDialogs.h"

@@ -2,6 +2,7 @@
 #include "AfxMessageBox.h"
 
 #include "AfxModule.h"
+#include "CWnd.h"
 
 namespace {
 AFX_MESSAGEBOX_HANDLER g_pfnMessageBoxHandler = nullptr;
@@ -22,7 +23,14 @@ int AFXAPI AfxDoMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, 
 
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
     (void)nIDHelp;
-    return AfxDoMessageBox(AfxGetMainWndHandle(), lpszText, nullptr, nType);
+    // Owned by the active window of the program if there is one (a modal
+    // dialog), else by the main window.
+    HWND hOwner = ::GetActiveWindow();
+    if (!hOwner) {
+        CWnd* pMain = AfxGetMainWnd();
+        hOwner = pMain ? pMain->m_hWnd : nullptr;
+    }
+    return AfxDoMessageBox(hOwner, lpszText, nullptr, nType);
 }
 
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {

@@ -10,7 +10,6 @@ namespace {
 struct ModuleState {
     HINSTANCE hInstance = nullptr;
     HINSTANCE hResource = nullptr;
-    HWND hMainWnd = nullptr;
     CDynLinkLibrary* pFirstDLL = nullptr;
     CString* pAppName = nullptr;  // made on first use, so it needs no static constructor order
 };
@@ -117,7 +116,3 @@ void AFXAPI AfxSetAppName(LPCSTR lpszName) {
     if (!state.pAppName) state.pAppName = new CString;
     *state.pAppName = lpszName;
 }
-
-HWND AFXAPI AfxGetMainWndHandle() { return State().hMainWnd; }
-
-void AFXAPI AfxSetMainWndHandle(HWND hWnd) { State().hMainWnd = hWnd; }

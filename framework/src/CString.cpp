@@ -72,35 +72,29 @@ void CString::AssignCopy(const char* src, int nLen) {
     *this = static_cast<CString&&>(fresh);
 }
 
-void CString::Reserve(int nLen) {
-    if (nLen <= (IsShared() ? 0 : GetData()->nAllocLength)) return;
-    int oldLen = GetLength();
-    // Grow geometrically so that repeated appends stay linear.
-    long long want = static_cast<long long>(GetAllocLength()) * 2;
-    if (want < nLen) want = nLen;
-    if (want > INT_MAX - 64) want = nLen;
-    int nAlloc = static_cast<int>(want);
-    Data* data = static_cast<Data*>(malloc(sizeof(Data) + static_cast<size_t>(nAlloc) + 1));
-    if (!data) AfxThrowMemoryException();
-    memcpy(data->chars(), m_pchData, static_cast<size_t>(oldLen) + 1);
-    data->nDataLength = oldLen;
-    data->nAllocLength = nAlloc;
-    Release();
-    m_pchData = data->chars();
-}
-
 void CString::AppendBytes(const char* src, int nLen) {
     if (nLen <= 0) return;
     int oldLen = GetLength();
-    if (nLen > INT_MAX - 1 - oldLen) AfxThrowMemoryException();
-    // src may point into this string: remember its offset across a regrowth.
-    bool inside = src >= m_pchData && src <= m_pchData + oldLen;
-    ptrdiff_t offset = src - m_pchData;
-    Reserve(oldLen + nLen);
-    if (inside) src = m_pchData + offset;
-    memmove(m_pchData + oldLen, src, static_cast<size_t>(nLen));
-    GetData()->nDataLength = oldLen + nLen;
-    m_pchData[oldLen + nLen] = 0;
+    if (nLen > INT_MAX - 64 - oldLen) AfxThrowMemoryException();
+    int need = oldLen + nLen;
+    if (!IsShared() && need <= GetData()->nAllocLength) {
+        memmove(m_pchData + oldLen, src, static_cast<size_t>(nLen));  // src may lie in this string
+    } else {
+        // Grow geometrically so that repeated appends stay linear. Both
+        // parts are copied before the old block goes, so src may point
+        // into this string.
+        long long want = static_cast<long long>(GetAllocLength()) * 2;
+        int nAlloc = want > need && want <= INT_MAX - 64 ? static_cast<int>(want) : need;
+        Data* data = static_cast<Data*>(malloc(sizeof(Data) + static_cast<size_t>(nAlloc) + 1));
+        if (!data) AfxThrowMemoryException();
+        memcpy(data->chars(), m_pchData, static_cast<size_t>(oldLen));
+        memcpy(data->chars() + oldLen, src, static_cast<size_t>(nLen));
+        data->nAllocLength = nAlloc;
+        Release();
+        m_pchData = data->chars();
+    }
+    GetData()->nDataLength = need;
+    m_pchData[need] = 0;
 }
 
 // --- construction --------------------------------------------------------

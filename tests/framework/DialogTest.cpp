@@ -1,0 +1,172 @@
+// Tests of CDialog and data exchange: modal and modeless dialogs from a
+// template, the disabled owner, the modal loop with PreTranslateMessage,
+// and DDX in both directions with its validation.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "MessageBoxCapture.h"
+
+#include <functional>
+
+namespace {
+const UINT IDD_TEST = 200;
+
+// The dialog of FrameworkTests.rc with four bound members.
+class CTestDialog : public CDialog {
+public:
+    explicit CTestDialog(CWnd* pParent = nullptr) : CDialog(IDD_TEST, pParent) {}
+    int m_nNumber = 12;
+    CString m_strName = "名前";
+    int m_bCheck = 1;
+    CString m_strCombo = "beta";
+    int initCalls = 0;
+    std::function<void(CTestDialog*)> onInit;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, 1001, m_nNumber);
+        DDX_Text(pDX, 1002, m_strName);
+        DDX_Check(pDX, 1003, m_bCheck);
+        DDX_CBString(pDX, 1004, m_strCombo);
+    }
+    BOOL OnInitDialog() override {
+        ++initCalls;
+        CComboBox* combo = static_cast<CComboBox*>(GetDlgItem(1004));
+        combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("alpha"));
+        combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("beta"));
+        CDialog::OnInitDialog();
+        if (onInit) onInit(this);
+        return TRUE;
+    }
+};
+
+// An edit that swallows the Enter key before the dialog sees it.
+class CEnterEatingEdit : public CWnd {
+public:
+    int enters = 0;
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
+            ++enters;
+            return TRUE;
+        }
+        return FALSE;
+    }
+};
+
+// Runs fn when the next modal dialog is up.
+class ModalScript {
+public:
+    explicit ModalScript(std::function<void(CWnd*)> fn) {
+        s_fn = std::move(fn);
+        AFX_MODAL_HANDLERS handlers = {};
+        handlers.pfnDialog = &ModalScript::OnDialog;
+        m_previous = AfxSetModalHandlers(&handlers);
+    }
+    ~ModalScript() {
+        AfxSetModalHandlers(&m_previous);
+        s_fn = nullptr;
+    }
+
+private:
+    static void CALLBACK OnDialog(CWnd* pDialog) {
+        if (s_fn) s_fn(pDialog);
+    }
+    static std::function<void(CWnd*)> s_fn;
+    AFX_MODAL_HANDLERS m_previous;
+};
+std::function<void(CWnd*)> ModalScript::s_fn;
+
+CString ItemText(CWnd* dlg, int id) {
+    CString text;
+    dlg->GetDlgItemText(id, text);
+    return text;
+}
+}  // namespace
+
+TEST(DialogTest, ModalDialogExchangesDataBothWays) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                               nullptr, nullptr));
+    CTestDialog dlg(&owner);
+    BOOL ownerEnabledDuring = TRUE;
+    ModalScript script([&](CWnd* pDlg) {
+        ownerEnabledDuring = owner.IsWindowEnabled();
+        EXPECT_STREQ("12", ItemText(pDlg, 1001));
+        EXPECT_STREQ("名前", ItemText(pDlg, 1002));
+        EXPECT_STREQ("beta", ItemText(pDlg, 1004));
+        pDlg->SetDlgItemText(1001, " -345 ");
+        pDlg->SetDlgItemText(1002, "新しい名前");
+        pDlg->CheckDlgButton(1003, BST_UNCHECKED);
+        pDlg->SetDlgItemText(1004, "typed");
+        pDlg->SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_FALSE(ownerEnabledDuring);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(-345, dlg.m_nNumber);
+    EXPECT_STREQ("新しい名前", dlg.m_strName);
+    EXPECT_EQ(0, dlg.m_bCheck);
+    EXPECT_STREQ("typed", dlg.m_strCombo);
+}
+
+TEST(DialogTest, InvalidNumberKeepsTheDialogOpen) {
+    CTestDialog dlg;
+    MessageBoxCapture boxes;
+    ModalScript script([&](CWnd* pDlg) {
+        for (const char* bad : {"", "12x", "99999999999", "--1"}) {
+            pDlg->SetDlgItemText(1001, bad);
+            pDlg->SendMessage(WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(pDlg->IsWindowVisible()) << bad;
+        }
+        EXPECT_EQ(pDlg->GetDlgItem(1001)->m_hWnd, ::GetFocus());
+        pDlg->SetDlgItemText(1001, "2147483647");
+        pDlg->SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(4, boxes.Count());
+    EXPECT_EQ("整数を入力してください。", boxes.Text(0));
+    EXPECT_EQ(2147483647, dlg.m_nNumber);
+}
+
+TEST(DialogTest, CancelKeepsTheMembers) {
+    CTestDialog dlg;
+    ModalScript script([](CWnd* pDlg) {
+        pDlg->SetDlgItemText(1002, "changed");
+        pDlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_STREQ("名前", dlg.m_strName);
+}
+
+TEST(DialogTest, TheModalLoopGivesControlsTheFirstLookAtKeys) {
+    CTestDialog dlg;
+    CEnterEatingEdit edit;
+    dlg.onInit = [&](CTestDialog* d) { edit.SubclassDlgItem(1002, d); };
+    ModalScript script([&](CWnd* pDlg) {
+        // Queued as a person's keys would be: Enter in the edit is eaten by
+        // it (without it the dialog would end with IDOK), then Esc cancels.
+        HWND hEdit = pDlg->GetDlgItem(1002)->m_hWnd;
+        ::PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 0);
+        ::PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(1, edit.enters);
+    EXPECT_EQ(nullptr, edit.m_hWnd);  // detached with the dialog's end
+}
+
+TEST(DialogTest, ModelessDialogAndMissingTemplate) {
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    EXPECT_EQ(1, dlg.initCalls);
+    EXPECT_STREQ("12", ItemText(&dlg, 1001));
+    dlg.SetDlgItemText(1001, "77");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(77, dlg.m_nNumber);
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+
+    CDialog missing(4242);
+    EXPECT_EQ(-1, missing.DoModal());
+    EXPECT_FALSE(missing.Create(4242));
+}
