@@ -1,0 +1,162 @@
+# shellcheck shell=bash
+# Common steps of scripts/test and scripts/run.  Source it; do not run it.
+#
+# Environment:
+#   BUILD_DIR     build folder (default: <repo>/build)
+#   BUILD_TYPE    CMake build type for a new build folder (default: Release)
+#   CMAKE_ARGS    extra CMake options; given, they make CMake configure again
+#   BUILD_TARGETS targets to build, separated by spaces (default: all)
+#   JOBS          parallel build jobs (default: 2)
+
+TW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$TW_ROOT/build}
+case $BUILD_DIR in /*) ;; *) BUILD_DIR=$PWD/$BUILD_DIR ;; esac
+export BUILD_DIR
+
+# Wine settings for wineserver and any wine started from these scripts; the programs
+# themselves always go through $BUILD_DIR/wine-run.sh, which sets the same values.
+export WINEPREFIX=$BUILD_DIR/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+TW_PACKAGES=(
+    wine64 wine g++-mingw-w64-x86-64-posix cmake ninja-build googletest
+    xvfb xauth x11-utils fonts-ipafont imagemagick locales
+)
+TW_XVFB_PID=
+trap tw_cleanup EXIT  # defined below; stops Wine and Xvfb whatever happens
+
+tw_log() { printf '==> %s\n' "$*" >&2; }
+tw_die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+tw_as_root() {
+    if [[ $(id -u) == 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        tw_die "need root for: $*"
+    fi
+}
+
+# Installs the Debian packages that are missing; does nothing when all are there.
+tw_ensure_packages() {
+    local missing=() p
+    for p in "${TW_PACKAGES[@]}"; do
+        if [[ $(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null) != installed ]]; then
+            missing+=("$p")
+        fi
+    done
+    if ((${#missing[@]})); then
+        tw_log "installing ${missing[*]}"
+        tw_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+        tw_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+    fi
+}
+
+# Generates ja_JP.UTF-8 on the Linux side (Wine does not need it, but bash warns without it).
+tw_ensure_locale() {
+    if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+        tw_log "generating locale ja_JP.UTF-8"
+        if ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+            echo 'ja_JP.UTF-8 UTF-8' | tw_as_root tee -a /etc/locale.gen >/dev/null
+        fi
+        tw_as_root locale-gen >/dev/null || tw_log "warning: locale-gen failed (harmless for Wine)"
+    fi
+}
+
+# Configures $BUILD_DIR (first time, or when CMAKE_ARGS is given) and builds.
+tw_build() {
+    if [[ ! -f $BUILD_DIR/build.ninja || -n ${CMAKE_ARGS:-} ]]; then
+        tw_log "configuring $BUILD_DIR"
+        # shellcheck disable=SC2086
+        cmake -S "$TW_ROOT" -B "$BUILD_DIR" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$TW_ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" ${CMAKE_ARGS:-}
+    fi
+    tw_log "building"
+    local targets=()
+    # shellcheck disable=SC2206
+    [[ -n ${BUILD_TARGETS:-} ]] && targets=(--target $BUILD_TARGETS)
+    cmake --build "$BUILD_DIR" --parallel "${JOBS:-2}" "${targets[@]}"
+}
+
+# Starts Xvfb on the first free display of :91..:99 and exports DISPLAY.
+tw_start_xvfb() {
+    local n
+    for n in {91..99}; do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset </dev/null >/dev/null 2>&1 &
+        TW_XVFB_PID=$!
+        for _ in {1..100}; do
+            if DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
+                export DISPLAY=:$n
+                tw_log "Xvfb on DISPLAY=$DISPLAY"
+                return 0
+            fi
+            kill -0 "$TW_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$TW_XVFB_PID" 2>/dev/null || true
+        wait "$TW_XVFB_PID" 2>/dev/null || true
+        TW_XVFB_PID=
+    done
+    tw_die "could not start Xvfb on any display :91..:99"
+}
+
+# Runs a Windows program with the project's Wine settings, detached from our stdio.
+tw_wine_quiet() { "$BUILD_DIR/wine-run.sh" "$@" </dev/null >/dev/null 2>&1; }
+
+# Creates the Wine prefix on first use, then starts a persistent wineserver and Wine's
+# background processes with stdio on /dev/null: started from inside a test they would
+# inherit ctest's pipes, and ctest would wait for them.
+tw_start_wine() {
+    [[ -x $BUILD_DIR/wine-run.sh ]] || tw_die "$BUILD_DIR/wine-run.sh missing (configure failed?)"
+    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+        tw_log "creating Wine prefix $WINEPREFIX (first time only)"
+        tw_wine_quiet wineboot --init || tw_die "wineboot --init failed"
+        wineserver -w
+    fi
+    # Debian's Wine does not find its own Marlett font, so caption buttons would show
+    # letters ("0 1 r") instead of symbols; a copy in the prefix fixes that.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [[ ! -f $fonts/marlett.ttf && -f /usr/share/wine/fonts/marlett.ttf ]]; then
+        mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # fails only when one runs already
+    tw_wine_quiet wineboot || tw_die "wineboot failed"
+    # No window manager control by Wine (no decorations under a bare Xvfb), no crash dialog.
+    tw_wine_quiet reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+    tw_wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+}
+
+# Starts Wine's desktop process once, with stdio on /dev/null, and keeps it running until
+# wineserver -k (see tests/support/DesktopKeeper.cpp).  Needs DISPLAY.
+tw_start_desktop() {
+    local keeper=$BUILD_DIR/bin/TestDesktopKeeper.exe ready=$BUILD_DIR/desktop-keeper.ready
+    if [[ ! -f $keeper ]]; then
+        tw_log "warning: $keeper not built; each window test may keep ctest waiting ~1 s"
+        return 0
+    fi
+    rm -f "$ready"
+    "$BUILD_DIR/wine-run.sh" "$keeper" "Z:$ready" </dev/null >/dev/null 2>&1 &
+    for _ in {1..300}; do
+        [[ -f $ready ]] && return 0
+        sleep 0.1
+    done
+    tw_die "TestDesktopKeeper did not start within 30 s"
+}
+
+# EXIT trap: stops every Wine process of our prefix, then our Xvfb.
+tw_cleanup() {
+    set +e
+    if [[ -d $WINEPREFIX ]]; then
+        wineserver -k </dev/null >/dev/null 2>&1
+        timeout 20 wineserver -w </dev/null >/dev/null 2>&1
+    fi
+    if [[ -n $TW_XVFB_PID ]]; then
+        kill "$TW_XVFB_PID" 2>/dev/null
+        wait "$TW_XVFB_PID" 2>/dev/null
+        TW_XVFB_PID=
+    fi
+}
