@@ -114,9 +114,10 @@ int CDialog::RunModalLoop() {
     m_bInModalLoop = TRUE;
     MSG msg;
     while (!m_bEndModal && m_hWnd && ::IsWindow(m_hWnd)) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            AfxDeleteTempMaps();  // idle
-        }
+        // Idle: temporary wrappers go, unless a handler further up the
+        // stack (one that opened this dialog) may still hold some.
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && !AfxWindowInternals::IsInsideWindowProc())
+            AfxDeleteTempMaps();
         if (!::GetMessageA(&msg, nullptr, 0, 0)) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));  // let the outer loop end too
             break;

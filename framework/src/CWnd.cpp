@@ -21,6 +21,9 @@ thread_local HHOOK t_hHookCbt = nullptr;
 thread_local int t_nHookDepth = 0;
 // The message the current window procedure call handles (for Default()).
 thread_local MSG t_lastSentMsg = {};
+// How many window procedure calls are running on this thread; temporary
+// wrappers may be handed out to those calls, so they are kept meanwhile.
+thread_local int t_nWndProcDepth = 0;
 
 // Attaches the window being created to its object before its first message.
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -38,6 +41,8 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
 
 HWND HandleOf(const CWnd* pWnd) { return pWnd ? pWnd->m_hWnd : nullptr; }
 }  // namespace
+
+BOOL AfxWindowInternals::IsInsideWindowProc() { return t_nWndProcDepth > 0; }
 
 void AfxWindowInternals::HookWindowCreate(CWnd* pWnd) {
     if (t_nHookDepth++ == 0) t_hHookCbt = SetWindowsHookExA(WH_CBT, &CbtFilterHook, nullptr, GetCurrentThreadId());
@@ -73,8 +78,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     t_lastSentMsg.message = nMsg;
     t_lastSentMsg.wParam = wParam;
     t_lastSentMsg.lParam = lParam;
+    ++t_nWndProcDepth;
     LRESULT result = AfxCallGuarded([&]() -> LRESULT { return pWnd->WindowProc(nMsg, wParam, lParam); },
                                     nMsg == WM_CREATE ? -1 : 0);
+    --t_nWndProcDepth;
     t_lastSentMsg = saved;
 
     // The last message: make sure the object lets go of the handle even when
@@ -125,7 +132,8 @@ BOOL CWnd::Attach(HWND hWndNew) {
 
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
-    if (hWnd && WindowMap().LookupPermanent(hWnd) == this) WindowMap().RemoveHandle(hWnd);
+    if (hWnd && (WindowMap().LookupPermanent(hWnd) == this || WindowMap().LookupTemporary(hWnd) == this))
+        WindowMap().RemoveHandle(hWnd);
     m_hWnd = nullptr;
     return hWnd;
 }

@@ -19,6 +19,9 @@ struct AfxWindowInternals {
     static BOOL UnhookWindowCreate();
     // Routes a notification of the child hWndChild back to it.
     static BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // TRUE while a window procedure runs on this thread (its handlers may
+    // hold temporary wrappers, which must then outlive an inner loop).
+    static BOOL IsInsideWindowProc();
     static void SetSuper(CWnd* pWnd, WNDPROC pfn) { pWnd->m_pfnSuper = pfn; }
     static WNDPROC GetSuper(CWnd* pWnd) { return pWnd->m_pfnSuper; }
     static void CallPostNcDestroy(CWnd* pWnd) { pWnd->PostNcDestroy(); }

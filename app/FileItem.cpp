@@ -1,0 +1,132 @@
+// FileItem.cpp - one target file of a run and the rule of its new name.
+#include "FileItem.h"
+
+#include <Vokit.h>
+
+#include <string>
+
+bool g_bMoveRename = false;
+CString g_strMoveFolder;
+
+namespace {
+
+// Characters that can never stand in a plain file name. The ANSI search
+// reports characters that code page 932 cannot show as '?', so a name
+// holding one does not name the file it came from.
+const char kNotInFileName[] = "\\/:*?\"<>|";
+// Wildcards: a path holding one names no single file.
+const char kWildcards[] = "*?";
+
+// FindOneOf steps over double-byte characters, so a trail byte 0x5C (as in
+// "ソ") is not taken for a backslash.
+bool IsPlainFileName(const CString& name) {
+    return !name.IsEmpty() && name.FindOneOf(kNotInFileName) < 0;
+}
+
+bool HasWildcard(const CString& path) { return path.FindOneOf(kWildcards) >= 0; }
+
+int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+
+}  // namespace
+
+CString PadNumber(int width, int number) { return PadNumber64(width, number); }
+
+CString PadNumber64(int width, long long number) {
+    CString text(std::to_string(number).c_str());
+    if (text.GetLength() < width) text = CString('0', width - text.GetLength()) + text;
+    return text;
+}
+
+CFileItem::CFileItem() : m_nSize(0), m_ftTime{0, 0} {}
+
+CFileItem::~CFileItem() = default;
+
+CFileItem::CFileItem(const CFileItem& src) : CObject(src), m_nSize(0), m_ftTime{0, 0} { Copy(src); }
+
+CFileItem& CFileItem::operator=(const CFileItem& src) {
+    if (this != &src) Copy(src);
+    return *this;
+}
+
+void CFileItem::Copy(const CFileItem& src) {
+    m_strFolder = src.m_strFolder;
+    m_strName = src.m_strName;
+    m_nSize = src.m_nSize;
+    m_ftTime = src.m_ftTime;
+    m_strNewName = src.m_strNewName;
+}
+
+CString CFileItem::GetDateText() {
+    CTime time(m_ftTime);
+    CString text;
+    text.Format("%s %s", static_cast<LPCSTR>(_DateFormat(time, DATE_SLASH)),
+                static_cast<LPCSTR>(_TimeFormat(time, TIME_HMS)));
+    return text;
+}
+
+int CFileItem::Compare(CFileItem* other, int key) {
+    if (!other) return 0;
+    switch (key) {
+    case 1:
+        return _stricmp(m_strName, other->m_strName);
+    case 2:
+        return _stricmp(m_strFolder, other->m_strFolder);
+    case 3:
+        return Sign(static_cast<long long>(m_nSize) - other->m_nSize);
+    case 4:
+        // Whole seconds of local time, as the list shows them.
+        return Sign(static_cast<long long>(CTime(m_ftTime).GetTime()) - CTime(other->m_ftTime).GetTime());
+    default:
+        return 0;
+    }
+}
+
+bool CFileItem::IsEqual(const CFileItem* other) const {
+    return other && m_strFolder == other->m_strFolder && m_strName == other->m_strName &&
+           m_nSize == other->m_nSize && m_ftTime.dwLowDateTime == other->m_ftTime.dwLowDateTime &&
+           m_ftTime.dwHighDateTime == other->m_ftTime.dwHighDateTime;
+}
+
+CString CFileItem::GetFullPath() const {
+    if (m_strFolder.IsEmpty()) return m_strName;
+    // ReverseFind is double-byte aware: a folder ending in "ソ" has no separator.
+    if (m_strFolder.ReverseFind('\\') == m_strFolder.GetLength() - 1) return m_strFolder + m_strName;
+    return m_strFolder + "\\" + m_strName;
+}
+
+// Copies the file into g_strMoveFolder first when asked to (unless it already
+// lies there), then renames it to m_strNewName in its folder. Nothing is ever
+// overwritten: the copy fails when the destination holds a file of that name,
+// and the rename fails when the new name exists. All names are checked before
+// the disk is touched.
+bool CFileItem::Rename() {
+    if (!IsPlainFileName(m_strName) || !IsPlainFileName(m_strNewName) || HasWildcard(m_strFolder)) return false;
+
+    // The folder must exist: without its backslash, folder + name would name
+    // some other file beside it.
+    CString folder = m_strFolder;
+    if (!_PathChek(&folder, true)) return false;
+
+    if (g_bMoveRename && !g_strMoveFolder.IsEmpty()) {
+        if (HasWildcard(g_strMoveFolder) || !_PathChek(&g_strMoveFolder, false)) return false;
+        CString destination = g_strMoveFolder;
+        if (!_PathChek(&destination, true)) return false;
+        if (folder.CompareNoCase(destination) != 0) {
+            if (!CopyFileA(folder + m_strName, destination + m_strName, TRUE)) return false;
+            // From now on the item stands for the copy; the original stays.
+            m_strFolder = g_strMoveFolder;
+            folder = destination;
+        }
+    }
+
+    try {
+        CFile::Rename(folder + m_strName, folder + m_strNewName);
+    } catch (CFileException* e) {
+        e->Delete();
+        return false;
+    }
+    CString former = m_strName;
+    m_strName = m_strNewName;
+    m_strNewName = former;
+    return true;
+}

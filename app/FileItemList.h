@@ -1,0 +1,48 @@
+// FileItemList.h - the ordered, owning list of the target files of a run.
+#pragma once
+
+#include "FileItem.h"
+
+#include <cstddef>
+#include <unordered_map>
+
+class CFileItemList {
+public:
+    CFileItemList();
+    virtual ~CFileItemList();
+    CFileItemList(const CFileItemList&) = delete;
+    CFileItemList& operator=(const CFileItemList&) = delete;
+
+    // Renames every item from the last to the first with a progress display;
+    // returns the failure report, empty when every file succeeded.
+    virtual CString Execute();
+    // Sets m_strNewName of every item: prefix + PadNumber(width, n) + "." + ext.
+    virtual bool MakeNewNames(const char* baseName, int width, int start, bool renameFile);
+    // False when an item of the list IsEqual to candidate.
+    virtual bool IsNew(CFileItem* candidate);
+
+    // Appends a copy of found; null (after a message) when memory ran out.
+    CFileItem* Add(CFileItem* found);
+    void RemoveItems(CObList* items, bool del);
+    void MoveBefore(CFileItem* target, CObList* items);
+    void MoveAfter(CFileItem* target, CObList* items);
+    void RemoveAll();
+
+    CObList m_list;  // CFileItem*, owned, in run order
+
+private:
+    // IsNew looks items up by FileItemHash instead of scanning the list. The
+    // index follows Add, RemoveItems and RemoveAll; it is rebuilt when it
+    // may be stale: after a run (names and folders changed) or when m_list
+    // was edited directly and the counts no longer agree.
+    void IndexItem(CFileItem* item);
+    void UnindexItem(CFileItem* item);
+    bool RebuildIndex();
+    bool IndexUsable() const;
+
+    std::unordered_multimap<size_t, CFileItem*> m_index;
+    bool m_bIndexValid;
+};
+
+// A hash of what CFileItem::IsEqual compares: folder, name, size and time.
+size_t FileItemHash(const CFileItem& item);

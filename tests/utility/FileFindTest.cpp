@@ -1,0 +1,202 @@
+// Tests of CWin32FindData and CVoFileFind on real folders in a TempDir.
+#include "Vokit.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Entries = std::vector<std::pair<std::string, std::string>>;  // (folder, name)
+
+Entries Collected(CVoFileFind& finder) {
+    Entries entries;
+    for (int i = 0; i < finder.GetSize(); ++i)
+        entries.emplace_back(std::string(finder[i].m_strPath), std::string(finder[i].GetFileName()));
+    return entries;
+}
+
+Entries Sorted(Entries entries) {
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// The order to expect: the platform's enumeration, depth-first, with each
+// subfolder's files where the subfolder stands in its parent.
+void PlatformWalk(const std::string& folder, bool recurse, Entries* out) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            out->emplace_back(folder, name);
+        else if (recurse)
+            PlatformWalk(folder + "\\" + name, recurse, out);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+// Folders and files past MAX_PATH need the wide "\\?\" form.
+std::wstring LongPath(const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); }
+
+bool MakeLong(const std::string& path, bool folder) {
+    if (folder) return CreateDirectoryW(LongPath(path).c_str(), nullptr) != FALSE;
+    HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    return file != INVALID_HANDLE_VALUE && CloseHandle(file);
+}
+
+// Removes a tree with long paths, which TempDir's clean-up cannot reach.
+void RemoveLongTree(const std::string& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((LongPath(folder) + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::string full = folder + "\\" + std::string(name.begin(), name.end());
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveLongTree(full);
+            else
+                DeleteFileW(LongPath(full).c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryW(LongPath(folder).c_str());
+}
+
+}  // namespace
+
+TEST(Win32FindData, AssignmentCopiesFindDataNamesToTheirTerminatorAndKeepsTheFolder) {
+    WIN32_FIND_DATAA source;
+    std::memset(&source, 'g', sizeof source);
+    source.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
+    source.nFileSizeLow = 0xFFFFFFF0;
+    std::strcpy(source.cFileName, "ab");
+
+    CWin32FindData record;
+    record.m_strPath = "C:\\Keep";
+    std::memset(record.cFileName, 'X', sizeof record.cFileName);
+    record = source;
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE), record.dwFileAttributes);
+    EXPECT_EQ(0xFFFFFFF0u, record.nFileSizeLow);
+    EXPECT_EQ(CString("ab"), record.GetFileName());
+    EXPECT_EQ('X', record.cFileName[3]) << "bytes behind the terminator are not copied";
+    EXPECT_EQ(13u, std::strlen(record.cAlternateFileName)) << "an unterminated name is cut, not overrun";
+    EXPECT_EQ(CString("C:\\Keep"), record.m_strPath);
+
+    const CWin32FindData copy(record);
+    EXPECT_EQ(CString("ab"), copy.GetFileName());
+    EXPECT_EQ(CString("C:\\Keep"), copy.m_strPath);
+}
+
+TEST(FileFind, OneFolderCollectsItsFilesAndAppendsToEarlierSearches) {
+    TempDir dir;
+    dir.WriteFile("b.jpg", "hello");
+    dir.WriteFile(".profile");
+    dir.WriteFile("noext");
+    dir.WriteFile("sub\\inner.txt");
+    dir.MakeDir("empty");
+
+    CVoFileFind finder;
+    EXPECT_FALSE(finder.FindFile((dir / "empty").c_str(), "*.*", false));
+    EXPECT_FALSE(finder.FindFile((dir / "missing").c_str(), "*.*", false));
+    EXPECT_TRUE(finder.FindFile(dir.Path().c_str(), "*.*", false));
+    Entries expected;
+    PlatformWalk(dir.Path(), false, &expected);
+    EXPECT_EQ(3u, expected.size());
+    EXPECT_EQ(expected, Collected(finder)) << "no dots, no folders, in the platform's order";
+    for (int i = 0; i < finder.GetSize(); ++i) {
+        if (finder[i].GetFileName() == "b.jpg") {
+            EXPECT_EQ(5u, finder[i].nFileSizeLow);
+        }
+    }
+
+    EXPECT_TRUE(finder.FindFile((dir / "empty").c_str(), "*.*", false)) << "earlier records count";
+    EXPECT_TRUE(finder.FindFile((dir.Path() + "\\").c_str(), "*.jpg", false));
+    EXPECT_EQ(4, finder.GetSize());
+    EXPECT_TRUE(finder.FindFile((dir / "b").c_str(), ".*", false)) << "no folder: mask appended as it stands";
+    EXPECT_EQ((std::make_pair(dir.Path(), std::string("b.jpg"))), Collected(finder).back());
+
+    finder[0].m_strPath = "changed";
+    EXPECT_EQ(CString("changed"), finder[0].m_strPath) << "records are held by reference";
+    finder.ResetContent();
+    EXPECT_EQ(0, finder.GetSize());
+}
+
+TEST(FileFind, SubfoldersAreSearchedWhereTheyStand) {
+    TempDir dir;
+    for (const char* file : {"a.jpg", "sub\\c.jpg", "sub\\deeper\\d.jpg", "sub\\e.jpg", "z.jpg", "表\\ソ\\b.txt"})
+        dir.WriteFile(file);
+    dir.MakeDir("sub\\empty");
+
+    CVoFileFind finder;
+    EXPECT_TRUE(finder.FindFile(dir.Path().c_str(), "*.*", true));
+    Entries expected;
+    PlatformWalk(dir.Path(), true, &expected);
+    EXPECT_EQ(Sorted(Entries{{dir.Path(), "a.jpg"},
+                             {dir.Path(), "z.jpg"},
+                             {dir / "sub", "c.jpg"},
+                             {dir / "sub", "e.jpg"},
+                             {dir / "sub\\deeper", "d.jpg"},
+                             {dir / "表\\ソ", "b.txt"}}),  // 表 and ソ end in the byte 0x5C
+              Sorted(expected));
+    EXPECT_EQ(expected, Collected(finder));
+
+    CVoFileFind none;
+    EXPECT_TRUE(none.FindFile((dir / "sub\\empty").c_str(), "*.*", true));
+    EXPECT_TRUE(none.FindFile((dir / "missing").c_str(), "*.*", true));
+    EXPECT_EQ(0, none.GetSize());
+}
+
+TEST(FileFind, MaskChoosesTheSubfoldersEnteredFlagsDoNotMatter) {
+    TempDir dir;
+    for (const char* file : {"a.jpg", "b.txt", "photos\\p.jpg", "old.jpg\\in.jpg", "old.jpg\\skip.txt"})
+        dir.WriteFile(file);
+    const DWORD flags = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+    ASSERT_TRUE(SetFileAttributesA((dir / "old.jpg").c_str(), flags));
+
+    CVoFileFind finder;
+    EXPECT_TRUE(finder.FindFile(dir.Path().c_str(), "*.jpg", true));
+    EXPECT_EQ(Sorted(Entries{{dir.Path(), "a.jpg"}, {dir / "old.jpg", "in.jpg"}}), Sorted(Collected(finder)));
+    SetFileAttributesA((dir / "old.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Paths past MAX_PATH: what fits is found, the rest skipped, the working
+// buffer never overrun.
+TEST(FileFind, DeepTreeStopsAtTheWorkingPathLimit) {
+    TempDir dir;
+    const std::string top = dir.Path();
+    const std::string a = top + "\\" + std::string(100, 'a');
+    ASSERT_LT(a.size(), 140u);
+    // "<b>\*.*" takes exactly MAX_PATH - 1 bytes: the last pattern that fits.
+    const size_t fitting = MAX_PATH - 1 - a.size() - 5;
+    const std::string b = a + "\\" + std::string(fitting, 'b');
+    const std::string c = a + "\\" + std::string(fitting + 1, 'c');
+    const std::string over = a + "\\" + std::string(200, 'o');  // would run far past the buffer
+    struct Cleanup {
+        std::string folder;
+        ~Cleanup() { RemoveLongTree(folder); }
+    } cleanup{a};
+    for (const std::string& folder : {a, b, c, c + "\\" + std::string(200, 'd'), over})
+        ASSERT_TRUE(MakeLong(folder, true)) << folder.size();
+    for (const std::string& file : {top + "\\top.txt", a + "\\in_a.txt", b + "\\f.txt", c + "\\g.txt",
+                                    c + "\\" + std::string(200, 'd') + "\\h.txt", over + "\\o.txt"})
+        ASSERT_TRUE(MakeLong(file, false)) << file.size();
+
+    CVoFileFind finder;
+    EXPECT_TRUE(finder.FindFile(top.c_str(), "*.*", true));
+    EXPECT_EQ(Sorted(Entries{{top, "top.txt"}, {a, "in_a.txt"}, {b, "f.txt"}}), Sorted(Collected(finder)));
+
+    const std::string tooLong = "C:\\" + std::string(MAX_PATH, 'x');
+    CVoFileFind none;
+    EXPECT_TRUE(none.FindFile(tooLong.c_str(), "*.*", true));
+    EXPECT_FALSE(none.FindFile(tooLong.c_str(), "*.*", false));
+}
