@@ -15,6 +15,9 @@
 #include "utility/Recent.h"
 
 // Layout anchoring of dialog controls
+#include "layout/AttachForm.h"
+#include "layout/AttachFormWndHelper.h"
+#include "layout/AttachDialog.h"
 
 // Extended list control and its cell editors
 
