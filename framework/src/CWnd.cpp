@@ -264,6 +264,8 @@ LRESULT CWnd::Default() {
 const MSG* PASCAL CWnd::GetCurrentMessage() { return &t_lastSentMsg; }
 
 namespace {
+bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
 // The control behind an owner-draw message, or null (menus, unknown).
 HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -285,6 +287,14 @@ HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     UINT key = message;
     AFX_CTLCOLOR ctlColor;
+    if (IsCtlColorMessage(message)) {
+        // The control may colour itself (reflection); else the parent's handler.
+        if (AfxWindowInternals::ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, pResult))
+            return TRUE;
+        ctlColor = {reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
+        lParam = reinterpret_cast<LPARAM>(&ctlColor);
+        key = WM_CTLCOLOR;
+    }
     switch (message) {
     case WM_COMMAND:
         if (!OnCommand(wParam, lParam)) return FALSE;
@@ -296,20 +306,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = result;
         return TRUE;
     }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        // The control may colour itself (reflection); else the parent's handler.
-        if (AfxWindowInternals::ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, pResult))
-            return TRUE;
-        ctlColor = {reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
-        lParam = reinterpret_cast<LPARAM>(&ctlColor);
-        key = WM_CTLCOLOR;
-        break;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_COMPAREITEM:
@@ -370,21 +366,12 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     UINT key = WM_REFLECT_BASE + message;
     UINT code = 0;
     AFX_CTLCOLOR ctlColor;
-    switch (message) {
-    case WM_COMMAND: code = HIWORD(wParam); break;
-    case WM_NOTIFY: code = reinterpret_cast<NMHDR*>(lParam)->code; break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
+    if (message == WM_COMMAND) code = HIWORD(wParam);
+    if (message == WM_NOTIFY) code = reinterpret_cast<NMHDR*>(lParam)->code;
+    if (IsCtlColorMessage(message)) {
         ctlColor = {m_hWnd, reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
         lParam = reinterpret_cast<LPARAM>(&ctlColor);
         key = WM_REFLECT_BASE + WM_CTLCOLOR;
-        break;
-    default: break;
     }
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(key, code, 0);
     if (!entry) return FALSE;

@@ -124,16 +124,26 @@ CString _GetFullPathToFileName(const char* src) {
     return ThroughBuffer<kPathBufferSize>([src](char* dst, int len) { _GetFullPathToFileName(src, dst, len); });
 }
 
-char* _GetFileNameToNameOnly(const char* src, char* dst, int len) {
-    if (!CanWrite(dst, len)) return nullptr;
+// Copies the part of src before (name) or behind (extension) its last dot
+// into dst; the whole text when there is no dot. *dot receives the dot's
+// position, -1 for none.
+static bool CopyAroundLastDot(const char* src, char* dst, int len, bool extension, long* dot) {
+    if (!CanWrite(dst, len)) return false;
     if (!src) src = "";
     size_t n = strlen(src);
-    long dot = LastByte(src, n, '.');
-    if (dot < 0) {
+    *dot = LastByte(src, n, '.');
+    if (*dot < 0)
         CopyResult(dst, len, src, n);
-        return nullptr;
-    }
-    CopyResult(dst, len, src, static_cast<size_t>(dot));
+    else if (extension)
+        CopyResult(dst, len, src + *dot + 1, n - static_cast<size_t>(*dot) - 1);
+    else
+        CopyResult(dst, len, src, static_cast<size_t>(*dot));
+    return true;
+}
+
+char* _GetFileNameToNameOnly(const char* src, char* dst, int len) {
+    long dot = -1;
+    if (!CopyAroundLastDot(src, dst, len, false, &dot) || dot < 0) return nullptr;
     return PositionIn(dst, len, static_cast<size_t>(dot));
 }
 
@@ -142,15 +152,8 @@ CString _GetFileNameToNameOnly(const char* src) {
 }
 
 char* _GetFileNameToExpandOnly(const char* src, char* dst, int len) {
-    if (!CanWrite(dst, len)) return nullptr;
-    if (!src) src = "";
-    size_t n = strlen(src);
-    long dot = LastByte(src, n, '.');
-    if (dot < 0) {
-        CopyResult(dst, len, src, n);
-        return nullptr;
-    }
-    CopyResult(dst, len, src + dot + 1, n - static_cast<size_t>(dot) - 1);
+    long dot = -1;
+    if (!CopyAroundLastDot(src, dst, len, true, &dot) || dot < 0) return nullptr;
     return dst;
 }
 
