@@ -13,6 +13,7 @@
 #include "utility/Win32FindData.h"
 #include "utility/VoFileFind.h"
 #include "utility/Recent.h"
+#include "utility/RecentComboBox.h"
 
 // Layout anchoring of dialog controls
 #include "layout/AttachForm.h"
@@ -20,8 +21,19 @@
 #include "layout/AttachDialog.h"
 
 // Extended list control and its cell editors
+#include "listctrl/LxEdit.h"
+#include "listctrl/LxCalcEdit.h"
+#include "listctrl/LxComboBox.h"
+#include "listctrl/ListCtrlEx.h"
+#include "listctrl/LxBase.h"
 
 // Edit, button and combo-box controls
+#include "controls/VoEdit.h"
+#include "controls/VoCalcEdit.h"
+#include "controls/VoButton.h"
+#include "controls/VoButtonEdit.h"
+#include "controls/VoComboBox.h"
+#include "controls/MakeComboBox.h"
 
 // Grouped string data
 #include "group/GroupData.h"
