@@ -34,6 +34,8 @@
 #include "controls/VoButtonEdit.h"
 #include "controls/VoComboBox.h"
 #include "controls/MakeComboBox.h"
+#include "controls/Label.h"
+#include "controls/LabelVersion.h"
 
 // Grouped string data
 #include "group/GroupData.h"

@@ -45,3 +45,16 @@ VOKIT_API CString _GetComputerName();
 
 VOKIT_API HANDLE _SetClipboardDataText(const CString& text);
 VOKIT_API HANDLE _GetClipboardDataText(CString* text);
+
+// The platform's folder browser (desktop as root, preset to initialFolder
+// when that is not empty) with prompt above its tree (a default prompt
+// when prompt is null), owned by the application's main window.
+// The buffer form copies the chosen folder like the other buffer forms and
+// leaves dst untouched when nothing was chosen; the string form returns
+// the folder or an empty string.
+VOKIT_API void _FolderDlg(char* dst, int len, const char* initialFolder, const char* prompt = nullptr);
+VOKIT_API CString _FolderDlg(const char* initialFolder, const char* prompt = nullptr);
+
+// The platform's colour chooser, without owner, preset to initial; the
+// chosen colour on OK, initial on Cancel.
+VOKIT_API COLORREF _ColorDlg(COLORREF initial);
