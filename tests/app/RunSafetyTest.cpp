@@ -1,0 +1,206 @@
+// A run never loses a file: each file ends with its old name or its new one,
+// whatever the disk does. These tests go the program's way: search the
+// folder, add the found files, compute the names, run.
+#include <gtest/gtest.h>
+
+#include "FileItemList.h"
+#include "MessageBoxCapture.h"
+#include "RunProgress.h"
+#include "TempDir.h"
+#include "Vokit.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+// A progress display that never cancels.
+class QuietProgress : public CRunProgress {
+public:
+    void SetMessage(const char*) override {}
+    void SetRange(int, int) override {}
+    int SetStep(int) override { return 0; }
+    int StepIt() override { return 0; }
+    BOOL IsCancelled() override { return FALSE; }
+};
+CRunProgress* CreateQuietProgress() { return new QuietProgress; }
+
+std::wstring Wide(const std::string& ansi) {
+    std::wstring wide(ansi.size() + 1, L'\0');
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(n > 0 ? n - 1 : 0);
+    return wide;
+}
+
+std::string ReadWide(const std::wstring& path) {
+    std::string data;
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return data;
+    char buf[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) data.append(buf, got);
+    CloseHandle(h);
+    return data;
+}
+
+// Every file of a folder (not descending) with its content, by its real
+// (UTF-16) name, so that names the code page cannot hold are seen too.
+std::map<std::wstring, std::string> Snapshot(const std::string& folder) {
+    std::map<std::wstring, std::string> files;
+    std::wstring wideFolder = Wide(folder);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((wideFolder + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return files;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[fd.cFileName] = ReadWide(wideFolder + L"\\" + fd.cFileName);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    return files;
+}
+
+// The multiset of contents: a run may change names, never contents.
+std::multiset<std::string> Contents(const std::map<std::wstring, std::string>& files) {
+    std::multiset<std::string> contents;
+    for (const auto& entry : files) contents.insert(entry.second);
+    return contents;
+}
+
+class RunSafety : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_pfnCreateRunProgress = &CreateQuietProgress;
+        g_bMoveRename = false;
+        g_strMoveFolder.Empty();
+    }
+    void TearDown() override {
+        g_pfnCreateRunProgress = nullptr;
+        g_bMoveRename = false;
+        g_strMoveFolder.Empty();
+    }
+
+    // Searches folder as the program does and lists what it finds.
+    void SearchAndAdd(const std::string& folder) {
+        CVoFileFind finder;
+        finder.FindFile(folder.c_str(), "*.*", false);
+        for (int i = 0; i < finder.GetSize(); ++i) {
+            CFileItem item;
+            item.m_strName = finder[i].GetFileName();
+            item.m_strFolder = finder[i].m_strPath;
+            item.m_nSize = static_cast<int>(finder[i].nFileSizeLow);
+            item.m_ftTime = finder[i].ftLastWriteTime;
+            if (list.IsNew(&item)) list.Add(&item);
+        }
+    }
+
+    // Runs with base name "p" and three digits from 1; the report.
+    std::string Run() {
+        list.MakeNewNames("p", 3, 1, true);
+        MessageBoxCapture boxes;
+        CString report = list.Execute();
+        return std::string(report);
+    }
+
+    TempDir dir;
+    CFileItemList list;
+};
+}  // namespace
+
+TEST_F(RunSafety, ALockedFileFailsAndTheOthersAreRenamed) {
+    dir.WriteFile("a.jpg", "A");
+    dir.WriteFile("b.jpg", "B");
+    SearchAndAdd(dir.Path());
+    HANDLE lock = CreateFileA((dir / "b.jpg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    std::string report = Run();
+    CloseHandle(lock);
+    auto after = Snapshot(dir.Path());
+    EXPECT_EQ((std::multiset<std::string>{"A", "B"}), Contents(after));
+    EXPECT_EQ("A", after[L"p001.jpg"]);
+    EXPECT_NE(std::string::npos, report.find("b.jpg")) << report;
+}
+
+TEST_F(RunSafety, AFileThatVanishedAfterTheSearchFailsAlone) {
+    dir.WriteFile("a.jpg", "A");
+    dir.WriteFile("b.jpg", "B");
+    dir.WriteFile("c.jpg", "C");
+    SearchAndAdd(dir.Path());
+    ASSERT_TRUE(DeleteFileA((dir / "b.jpg").c_str()));
+    std::string report = Run();
+    auto after = Snapshot(dir.Path());
+    EXPECT_EQ("A", after[L"p001.jpg"]);
+    EXPECT_EQ("C", after[L"p003.jpg"]);
+    EXPECT_EQ(2u, after.size());
+    EXPECT_NE(std::string::npos, report.find("b.jpg")) << report;
+}
+
+TEST_F(RunSafety, UnusableCopyDestinationsTouchNothing) {
+    dir.WriteFile("in\\a.jpg", "A");
+    std::string notAFolder = dir.WriteFile("plain.txt", "file");
+    for (const std::string& destination : {dir / "missing", notAFolder}) {
+        list.RemoveAll();
+        SearchAndAdd(dir / "in");
+        g_bMoveRename = true;
+        g_strMoveFolder = destination.c_str();
+        std::string report = Run();
+        EXPECT_NE(std::string::npos, report.find("a.jpg")) << destination;
+        EXPECT_EQ((std::map<std::wstring, std::string>{{L"a.jpg", "A"}}), Snapshot(dir / "in")) << destination;
+        EXPECT_EQ("file", TempDir::ReadFile(notAFolder));
+    }
+}
+
+TEST_F(RunSafety, ACopyNeverReplacesWhatTheDestinationHolds) {
+    dir.WriteFile("in\\a.jpg", "new A");
+    dir.WriteFile("out\\a.jpg", "old A");
+    dir.WriteFile("out\\p001.jpg", "kept");
+    SearchAndAdd(dir / "in");
+    g_bMoveRename = true;
+    g_strMoveFolder = (dir / "out").c_str();
+    std::string report = Run();
+    EXPECT_NE(std::string::npos, report.find("a.jpg")) << report;
+    EXPECT_EQ("new A", TempDir::ReadFile(dir / "in\\a.jpg"));
+    EXPECT_EQ("old A", TempDir::ReadFile(dir / "out\\a.jpg"));
+    EXPECT_EQ("kept", TempDir::ReadFile(dir / "out\\p001.jpg"));
+}
+
+TEST_F(RunSafety, NamesTheCodePageCannotHoldFailWithoutTouchingOtherFiles) {
+    // Hangul cannot be written in code page 932: the search reports "caf?".
+    // A file that "caf?" would match as a pattern lies beside it.
+    std::wstring wide = Wide(dir.Path()) + L"\\caf\uAC00.jpg";
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    DWORD written = 0;
+    WriteFile(h, "E", 1, &written, nullptr);
+    CloseHandle(h);
+    dir.WriteFile("cafX.jpg", "X");
+    SearchAndAdd(dir.Path());
+    std::string report = Run();
+
+    auto after = Snapshot(dir.Path());
+    EXPECT_EQ((std::multiset<std::string>{"E", "X"}), Contents(after));
+    // The unrepresentable file kept its name; cafX.jpg was renamed as itself.
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(wide.c_str()));
+    EXPECT_FALSE(TempDir::Exists(dir / "cafX.jpg"));
+    EXPECT_NE(std::string::npos, report.find("caf?")) << report;
+}
+
+TEST_F(RunSafety, LongPathsFailCleanly) {
+    // A folder whose path with the new names passes MAX_PATH.
+    std::string relative;
+    while (dir.Path().size() + 1 + relative.size() < 230)
+        relative += (relative.empty() ? "" : "\\") + std::string(20, 'd');
+    std::string folder = dir.MakeDir(relative);
+    std::string name = std::string(250 - folder.size(), 'n') + ".jpg";
+    std::string file = folder + "\\" + name;
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) GTEST_SKIP() << "the platform refuses a path of " << file.size() << " bytes";
+    CloseHandle(h);
+    SearchAndAdd(folder);
+    ASSERT_EQ(1, list.m_list.GetCount());
+    // A base name that makes the new path longer than any buffer.
+    list.MakeNewNames(std::string(300, 'q').c_str(), 3, 1, true);
+    MessageBoxCapture boxes;
+    std::string report = std::string(list.Execute());
+    EXPECT_NE(std::string::npos, report.find(name)) << report;
+    EXPECT_TRUE(TempDir::Exists(file));
+}
