@@ -167,6 +167,12 @@ public:
 
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
+    // Fills controls with the initial data stored for a dialog template
+    // (resource type 240 of the same name): strings for list and combo
+    // boxes. TRUE when there was none or all of it was applied.
+    BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+    BOOL ExecuteDlgInit(const void* lpResource, size_t nSize);
+
 protected:
     // The procedure that handled the window before the framework took it.
     WNDPROC m_pfnSuper;

@@ -137,6 +137,8 @@ void CDialog::EndDialog(int nResult) {
 }
 
 BOOL CDialog::OnInitDialog() {
+    // The template's initial list entries come before the first exchange.
+    ExecuteDlgInit(m_lpszTemplateName);
     UpdateData(FALSE);
     return TRUE;
 }

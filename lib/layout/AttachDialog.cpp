@@ -36,7 +36,10 @@ void CAttachDialog::OnSize(UINT nType, int cx, int cy) {
 }
 
 BOOL CAttachDialog::OnEraseBkgnd(CDC* pDC) {
-    ClipControl(pDC);
+    // A DC of another window is left whole: a themed control asks its parent
+    // to paint the background into the control's own DC.
+    HWND hOwner = pDC ? ::WindowFromDC(pDC->GetSafeHdc()) : nullptr;
+    if (!hOwner || hOwner == m_hWnd) ClipControl(pDC);
     return static_cast<BOOL>(Default());
 }
 

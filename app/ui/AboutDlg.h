@@ -1,0 +1,35 @@
+// AboutDlg.h - the about box, and opening the help page.
+//
+// Classes:
+//   CAboutDlg  product name, version and date of the program file, and the
+//              author's addresses in read-only fields for copying
+#pragma once
+
+#include <afxwin.h>
+
+#include <Vokit.h>
+
+#include "RunAboutRes.h"
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+
+    CLabelVersion m_version;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+};
+
+// The addresses the about box shows.
+extern const char kHomePageAddress[];
+extern const char kMailAddress[];
+
+// Opens Help.htm of strProgramFolder (with its trailing backslash) with the
+// system's handler for web pages, through the file browser.
+void OpenHelpPage(const CString& strProgramFolder);
+
+// Starts a command line; WinExec, unless a test put its own in place.
+typedef UINT (*PFN_LAUNCH)(const char* pszCommandLine, UINT nCmdShow);
+extern PFN_LAUNCH g_pfnLaunch;

@@ -1,0 +1,26 @@
+// OrdovanApp.h - the application object of Ordovan.
+//
+// Classes:
+//   COrdovanApp  finds the program's folder and runs the main dialog
+//
+// GetIniPath gives the settings file beside the program.
+#pragma once
+
+#include <afxwin.h>
+
+class COrdovanApp : public CWinApp {
+public:
+    COrdovanApp();
+    // Destroys a progress dialog that a run left behind.
+    ~COrdovanApp() override;
+
+    // Runs the main dialog modally; FALSE, so the program ends with it.
+    BOOL InitInstance() override;
+
+    CString m_strProgramFolder;  // the program file's folder, with its trailing '\'
+};
+
+// The running program's folder with its trailing '\'.
+CString GetProgramFolder();
+// "<program folder>Ordovim.ini", computed anew at every call.
+CString GetIniPath();

@@ -1,0 +1,113 @@
+// OrdovanDlg.h - the main dialog of Ordovan.
+//
+// Classes:
+//   COrdovanDlg  target folder and copy destination (with histories), the
+//                naming options with their sample, the list of target files
+//                with its editing buttons, the run, the settings dialog, help
+//                and the about box; resizable
+//
+// The dialog's code is split by topic:
+//   OrdovanDlg.cpp          set-up, data exchange, enabling rules, sample,
+//                           closing, painting, help and about box
+//   OrdovanDlgList.cpp      the target list: search, delete, move, reset,
+//                           sort, and the run
+//   OrdovanDlgSettings.cpp  the settings file, the settings dialog and the
+//                           history menus
+#pragma once
+
+#include <afxwin.h>
+
+#include <Vokit.h>
+
+#include "FileItemList.h"
+#include "FileListCtrl.h"
+
+class COrdovanDlg : public CAttachDialog {
+public:
+    explicit COrdovanDlg(CWnd* pParent = nullptr);
+    ~COrdovanDlg() override;
+
+    // Rebuilds every row of the list from m_fileList.
+    void RefreshList();
+    // Shows the first new name and the largest one the digits allow.
+    void UpdateSample();
+    // Reads the file-name history and the last field values (dialog start).
+    void LoadSettings();
+    // Writes the field values and the three histories (dialog close).
+    void SaveSettings();
+
+    CRecent m_recentFolder;             // target folders
+    CRecent m_recentMoveFolder;         // copy destinations
+    CVoButtonEdit m_editFolder;         // 1000
+    CVoButtonEdit m_editMoveFolder;     // 1015
+    CVoCalcEdit m_editStartNumber;      // 1004
+    CFileListCtrl m_listCtrl;           // 1006
+    CRecentComboBox m_comboFileName;    // 1002, with the file-name history
+    CString m_strSample;                // 1005
+    int m_nStartNumber;                 // 1004
+    CString m_strCurrentFileName;       // 1002
+    BOOL m_bRenameFile;                 // 1001: the base name replaces each name
+    CString m_strContinuePath;          // 1000
+    BOOL m_bSubFolder;                  // 1007
+    CString m_strMoveFolder;            // 1015
+    BOOL m_bMoveRename;                 // 1014: copy first, then rename the copy
+    HICON m_hIcon;
+    CFileItemList m_fileList;           // the target files in run order
+    bool m_bMsgDelete;                  // ask before deleting list entries
+    bool m_bMsgReset;                   // ask before emptying the list
+    bool m_bMsgContinueStart;           // ask before a run
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnRenameFile();
+    afx_msg void OnSubFolder();
+    afx_msg void OnFigureChange();
+    afx_msg void OnStartNumberChange();
+    afx_msg void OnFileNameEditChange();
+    afx_msg void OnStart();
+    afx_msg void OnFileNameSelChange();
+    afx_msg void OnSearchAdd();
+    afx_msg void OnDelete();
+    afx_msg void OnUp();
+    afx_msg void OnDown();
+    afx_msg void OnReset();
+    afx_msg void OnSettings();
+    afx_msg void OnFolderHistory();
+    afx_msg void OnHelpButton();
+    afx_msg void OnAbout();
+    afx_msg void OnMoveFolderHistory();
+    afx_msg void OnMoveRename();
+    afx_msg void OnPickFolder(UINT nID);
+    afx_msg void OnPickMoveFolder(UINT nID);
+    afx_msg LRESULT OnSortDone(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Settings-file steps of the dialog's start and close.
+    void RestoreWindowRect();
+    void StoreWindowRect();
+    void ReadConfirmations();
+    void ReadFolderHistories();
+
+    void RegisterLayout();
+    void SetButtonBitmaps();
+    void SetUpList();
+    void SetUpFolderFields();
+    // The digits list 1003, or null.
+    CComboBox* FigureList();
+    // The selected number of digits: 0 ("無し") to 10.
+    int SelectedWidth();
+    // The item of a row (null for the blank row or no row).
+    CFileItem* ItemOfRow(int row) const;
+    // Pops up the entries of recent under button nIDButton as commands
+    // nFirstCommand + i.
+    void ShowHistoryMenu(int nIDButton, const CRecent& recent, UINT nFirstCommand);
+
+    HBITMAP m_hButtonBitmaps[3];  // of 1009, 1010 and 1011; deleted with the dialog
+};

@@ -1,0 +1,189 @@
+// OrdovanDlgList.cpp - the main dialog's target list: rows, search and add,
+// delete, move, reset, the order after a sort, and the run.
+//
+// Every change is made to m_fileList first; then the rows are rebuilt from it.
+#include "OrdovanDlg.h"
+
+#include <new>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+const char kFindMask[] = "*.*";
+
+}  // namespace
+
+CFileItem* COrdovanDlg::ItemOfRow(int row) const {
+    if (row < 0 || row >= m_listCtrl.GetItemCount()) return nullptr;
+    return reinterpret_cast<CFileItem*>(m_listCtrl.GetItemData(row));
+}
+
+// One row per item: "No", name, folder, size, date, each value in the format
+// its column names. Rows that already show their item are left alone, and
+// the list does not paint until all rows are in.
+void COrdovanDlg::RefreshList() {
+    if (!m_listCtrl.GetSafeHwnd()) return;
+    const tag_COLINFO* columns = CFileListCtrl::GetColumnTable();
+    CString rowFormat;
+    rowFormat.Format("%%i\t%s\t%s\t%s\t%s", static_cast<const char*>(columns[1].pEditInfo),
+                     static_cast<const char*>(columns[2].pEditInfo), static_cast<const char*>(columns[3].pEditInfo),
+                     static_cast<const char*>(columns[4].pEditInfo));
+
+    m_listCtrl.SetRedraw(FALSE);
+    m_listCtrl.ClearSelection();
+    // Rows of items that left the list go first; the others move up to
+    // where their items now stand, and mostly only their numbers change.
+    try {
+        std::unordered_set<const CFileItem*> listed;
+        listed.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
+        for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;)
+            listed.insert(static_cast<const CFileItem*>(m_fileList.m_list.GetNext(pos)));
+        m_listCtrl.RemoveRowsNotIn(listed);
+    } catch (const std::bad_alloc&) {
+        // Then the rows are simply rewritten in place.
+    }
+    CString text;
+    int row = 0;
+    for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;) {
+        CFileItem* item = static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos));
+        text.Format(rowFormat, row + 1, static_cast<LPCSTR>(item->m_strName), static_cast<LPCSTR>(item->m_strFolder),
+                    item->m_nSize, static_cast<LPCSTR>(item->GetDateText()));
+        // A row that could not be made leaves no gap: the next item takes its place.
+        if (m_listCtrl.SetRow(row, text, item)) ++row;
+    }
+    m_listCtrl.SetRowCount(row);
+    m_listCtrl.SetRedraw(TRUE);
+    m_listCtrl.Invalidate();
+}
+
+// ---- Search and add -------------------------------------------------------------
+
+// Appends every file of the target folder (and its subfolders when asked)
+// that is not listed yet; listed entries keep their place.
+void COrdovanDlg::OnSearchAdd() {
+    CWaitCursor wait;
+    UpdateData(TRUE);
+    if (!m_strContinuePath.IsEmpty()) m_recentFolder.Add(m_strContinuePath);
+    if (!m_strMoveFolder.IsEmpty()) m_recentMoveFolder.Add(m_strMoveFolder);
+
+    // Without a folder the search would list the current folder of the
+    // process, which the user never chose.
+    if (!m_strContinuePath.IsEmpty()) {
+        CVoFileFind finder;
+        finder.FindFile(m_strContinuePath, kFindMask, m_bSubFolder != FALSE);
+        CFileItem found;
+        for (int i = 0; i < finder.GetSize(); ++i) {
+            const CWin32FindData& record = finder[i];
+            found.m_strName = record.GetFileName();
+            found.m_strFolder = record.m_strPath;
+            found.m_nSize = static_cast<int>(record.nFileSizeLow);
+            found.m_ftTime = record.ftLastWriteTime;
+            if (m_fileList.IsNew(&found)) m_fileList.Add(&found);
+        }
+    }
+    RefreshList();
+}
+
+// ---- Delete, move, reset ------------------------------------------------------------
+
+void COrdovanDlg::OnDelete() {
+    const int sel = m_listCtrl.GetSelItem();
+    if (sel < 0) return;
+    if (m_bMsgDelete && AfxMessageBox("選択したリストを削除しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+
+    CObList selected;
+    GetSelectedItems(&m_listCtrl, &selected);
+    m_fileList.RemoveItems(&selected, true);  // the files on disk stay
+    RefreshList();
+    m_listCtrl.SetFocus();
+    if (m_listCtrl.SetSel(sel, TRUE) < 0) m_listCtrl.SetSel(m_listCtrl.GetItemCount() - 1, TRUE);
+}
+
+// The selected entries, also scattered ones, become one block right above
+// the row over the first of them.
+void COrdovanDlg::OnUp() {
+    const int first = m_listCtrl.GetSelItem();
+    if (first <= 0) return;
+    CObList selected;
+    if (GetSelectedItems(&m_listCtrl, &selected) == 0) return;
+    CFileItem* target = ItemOfRow(first - 1);
+    if (!target) return;
+
+    m_fileList.MoveBefore(target, &selected);
+    RefreshList();
+    m_listCtrl.SetFocus();
+    SelectItems(&m_listCtrl, &selected);
+}
+
+// The selected entries become one block right below the row under the last
+// of them.
+void COrdovanDlg::OnDown() {
+    const int last = m_listCtrl.GetLastSelItem();
+    if (last < 0 || last >= m_listCtrl.GetItemCount() - 1) return;
+    CObList selected;
+    if (GetSelectedItems(&m_listCtrl, &selected) == 0) return;
+    CFileItem* target = ItemOfRow(last + 1);
+    if (!target) return;
+
+    m_fileList.MoveAfter(target, &selected);
+    RefreshList();
+    m_listCtrl.SetFocus();
+    SelectItems(&m_listCtrl, &selected);
+}
+
+void COrdovanDlg::OnReset() {
+    if (m_bMsgReset && AfxMessageBox("すべてのリストを削除しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    m_fileList.RemoveAll();
+    RefreshList();
+}
+
+// ---- After a sort by a column heading ---------------------------------------------
+
+// The item list takes the new row order, and the rows are numbered again.
+LRESULT COrdovanDlg::OnSortDone(WPARAM wParam, LPARAM lParam) {
+    (void)wParam;
+    (void)lParam;
+    std::vector<CObject*> order;
+    try {
+        order.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
+        CString number;
+        for (int row = 0; row < m_listCtrl.GetItemCount(); ++row) {
+            CFileItem* item = ItemOfRow(row);
+            if (!item) continue;
+            order.push_back(item);
+            number.Format("%d", row + 1);
+            m_listCtrl.SetItemText(row, 0, number);
+        }
+    } catch (const std::bad_alloc&) {
+        order.clear();
+    }
+    // The rows hold exactly the listed items; rewriting the nodes in place
+    // keeps every item owned even if something went wrong above.
+    if (order.size() != static_cast<size_t>(m_fileList.m_list.GetCount())) {
+        RefreshList();
+        return 0;
+    }
+    size_t i = 0;
+    for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos; m_fileList.m_list.GetNext(pos))
+        m_fileList.m_list.SetAt(pos, order[i++]);
+    return 0;
+}
+
+// ---- The run ------------------------------------------------------------------------
+
+void COrdovanDlg::OnStart() {
+    if (m_bMsgContinueStart && AfxMessageBox("ファイル名を変更します。", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    // A field the framework refused (it said so) would leave the other values
+    // as they were before: no run on values the user does not see.
+    if (!UpdateData(TRUE)) return;
+    m_comboFileName.Apply();
+    if (!FigureList()) return;
+
+    g_bMoveRename = m_bMoveRename != FALSE;
+    g_strMoveFolder = m_strMoveFolder;
+    m_fileList.MakeNewNames(m_strCurrentFileName, SelectedWidth(), m_nStartNumber, m_bRenameFile != FALSE);
+    const CString report = m_fileList.Execute();
+    if (!report.IsEmpty()) AfxMessageBox(report, MB_OK);
+    RefreshList();
+}

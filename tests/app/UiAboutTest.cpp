@@ -1,0 +1,133 @@
+// Tests of the about box (template, version and date of the program file,
+// the addresses, the ways to close it) and of opening the help page.
+#include "AboutDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+// Runs fn when the next modal dialog is up.
+class ModalScript {
+public:
+    explicit ModalScript(std::function<void(CWnd*)> fn) {
+        s_fn = std::move(fn);
+        AFX_MODAL_HANDLERS handlers = {};
+        handlers.pfnDialog = &ModalScript::OnDialog;
+        m_previous = AfxSetModalHandlers(&handlers);
+    }
+    ~ModalScript() {
+        AfxSetModalHandlers(&m_previous);
+        s_fn = nullptr;
+    }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+private:
+    static void CALLBACK OnDialog(CWnd* pDialog) {
+        if (s_fn) s_fn(pDialog);
+    }
+    static std::function<void(CWnd*)> s_fn;
+    AFX_MODAL_HANDLERS m_previous;
+};
+std::function<void(CWnd*)> ModalScript::s_fn;
+
+std::string ItemText(CWnd* dlg, int id) {
+    char text[256] = "";
+    ::GetDlgItemTextA(dlg->m_hWnd, id, text, sizeof text);
+    return text;
+}
+
+// The last-write date of the running program, as the about box should show
+// it, worked out with the platform's own conversions.
+std::string ProgramDate() {
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return "?";
+    FILETIME local;
+    SYSTEMTIME st;
+    ::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    ::FileTimeToSystemTime(&local, &st);
+    char date[16];
+    snprintf(date, sizeof date, "%04u.%02u.%02u", st.wYear, st.wMonth, st.wDay);
+    return date;
+}
+
+// Records the launches instead of starting anything.
+std::string g_launched;
+UINT g_launchShow = 0;
+UINT RecordLaunch(const char* pszCommandLine, UINT nCmdShow) {
+    g_launched = pszCommandLine;
+    g_launchShow = nCmdShow;
+    return 33;
+}
+
+}  // namespace
+
+TEST(AboutDlg, ShowsTheVersionAndDateOfTheProgramAndTheAddresses) {
+    CAboutDlg dlg;
+    bool ran = false;
+    ModalScript script([&](CWnd* pDlg) {
+        ran = true;
+        char title[64] = "";
+        ::GetWindowTextA(pDlg->m_hWnd, title, sizeof title);
+        EXPECT_STREQ("ﾊﾞｰｼﾞｮﾝ情報 Tallywise", title);
+        EXPECT_EQ("Version 1.01 / " + ProgramDate(), ItemText(pDlg, IDC_ABOUT_VERSION));
+        EXPECT_EQ(pDlg->GetDlgItem(IDC_ABOUT_VERSION)->m_hWnd, dlg.m_version.m_hWnd);
+        EXPECT_EQ(kHomePageAddress, ItemText(pDlg, IDC_ABOUT_HOMEPAGE));
+        EXPECT_EQ(kMailAddress, ItemText(pDlg, IDC_ABOUT_MAIL));
+        for (int id : {IDC_ABOUT_HOMEPAGE, IDC_ABOUT_MAIL}) {
+            EXPECT_TRUE(pDlg->GetDlgItem(id)->GetStyle() & ES_READONLY) << id;
+        }
+        EXPECT_EQ("OK", ItemText(pDlg, IDOK));
+        pDlg->SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(nullptr, dlg.m_version.m_hWnd);
+}
+
+TEST(AboutDlg, EscAndTheCloseBoxEndItToo) {
+    {
+        CAboutDlg dlg;
+        ModalScript script([](CWnd* pDlg) {
+            ::PostMessageA(pDlg->GetDlgItem(IDOK)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        });
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }
+    {
+        CAboutDlg dlg;
+        ModalScript script([](CWnd* pDlg) { pDlg->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }
+}
+
+TEST(AboutDlg, TheVersionLabelReadsTheJapaneseBlock) {
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
+                                nullptr));
+    CLabelVersion label;
+    ASSERT_TRUE(label.CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 200, 20, parent.m_hWnd, nullptr));
+    ASSERT_TRUE(label.Make(_GetModuleFileName(), "041104b0", false));
+    CString text;
+    label.GetWindowText(text);
+    EXPECT_STREQ("Ver 1.01", text);
+    ASSERT_TRUE(label.Make(_GetModuleFileName(), "040904b0", false));  // no such block
+    label.GetWindowText(text);
+    EXPECT_STREQ("Ver ", text);
+    parent.DestroyWindow();
+}
+
+TEST(HelpPage, OpensHelpHtmOfTheProgramFolderThroughTheFileBrowser) {
+    PFN_LAUNCH previous = g_pfnLaunch;
+    EXPECT_NE(nullptr, previous);
+    g_pfnLaunch = &RecordLaunch;
+    OpenHelpPage("C:\\Program Files\\Tallywise\\");
+    g_pfnLaunch = previous;
+    EXPECT_EQ("Explorer.exe \"C:\\Program Files\\Tallywise\\Help.htm\"", g_launched);
+    EXPECT_EQ(static_cast<UINT>(SW_SHOW), g_launchShow);
+}

@@ -1,0 +1,90 @@
+// UiFixture.h - what the tests of Ordovan's dialogs share: an application
+// object whose program folder is a fresh temporary folder (so Ordovim.ini
+// lands there), the main dialog created modeless, and helpers that send
+// what a user's actions send.
+#pragma once
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "OrdovanApp.h"
+#include "OrdovanDlg.h"
+#include "TempDir.h"
+#include "resource.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Answers the next modal dialogs and pop-up menus for as long as it lives.
+class ModalScript {
+public:
+    ModalScript();
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    // Run when a modal dialog is up; it works the dialog and ends it.
+    std::function<void(CWnd* pDialog)> onDialog;
+    // Given the menu, returns the command to choose (0: none).
+    std::function<UINT(HMENU hMenu)> onMenu;
+    int dialogs = 0;
+    int menus = 0;
+
+private:
+    static void CALLBACK OnDialog(CWnd* pDialog);
+    static UINT CALLBACK OnMenu(HMENU hMenu);
+    static ModalScript* s_current;
+    AFX_MODAL_HANDLERS m_previous;
+};
+
+// The texts of a pop-up menu's items, in order.
+std::vector<std::string> MenuTexts(HMENU hMenu);
+// Handles whatever is queued for this thread's windows.
+void PumpMessages();
+
+class OrdovanUiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the main dialog (modeless; OnInitDialog runs) as the main window.
+    COrdovanDlg& Open();
+    // Closes it as Esc would (OnCancel), then destroys it.
+    void Close();
+
+    // What a user's actions send to the dialog.
+    void Click(int nID);
+    void SetCheck(int nID, bool checked);  // and the click that goes with it
+    void TypeStartNumber(const std::string& text);
+    void TypeFileName(const std::string& text);
+    void ChooseDigits(int index);
+    void ChooseTargetFolder(const std::string& folder);
+    void ClickColumn(int column);
+    // Selects exactly these rows of the list.
+    void SelectRows(const std::vector<int>& rows);
+
+    std::string Text(int nID) const;
+    bool IsEnabled(int nID) const;
+    // Column texts of the list, one row per element: "No|name|folder|size|date".
+    std::vector<std::string> Rows() const;
+    // The names column of every row, joined with ",".
+    std::string RowNames() const;
+    std::vector<int> SelectedRows() const;
+
+    std::string IniPath() const { return programFolder / "Ordovim.ini"; }
+    std::string Ini() const { return TempDir::ReadFile(IniPath()); }
+    // "<computer>_" as the settings file prefixes single values.
+    static std::string Prefix();
+    // Writes an INI value the way the program reads it back.
+    void WriteIni(const std::string& section, const std::string& key, const std::string& value) const;
+
+    // Files "<name>" with the given content in the target folder.
+    void MakeFiles(const std::vector<std::string>& names);
+
+    TempDir programFolder;
+    TempDir files;
+    COrdovanApp app;
+    std::unique_ptr<COrdovanDlg> dlg;
+};

@@ -1,0 +1,294 @@
+// Tests of the main dialog's target list: search and add, delete, moving
+// entries up and down, reset, sorting by a column heading, and the time a
+// large folder takes.
+#include "UiFixture.h"
+
+#include "MessageBoxCapture.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kDeleteQuestion[] = "選択したリストを削除しますか？";
+const char kResetQuestion[] = "すべてのリストを削除しますか？";
+
+// The names of the dialog's item list, in its order.
+std::string ItemNames(const CFileItemList& list) {
+    std::string names;
+    for (POSITION pos = list.m_list.GetHeadPosition(); pos;) {
+        const CFileItem* item = static_cast<const CFileItem*>(list.m_list.GetNext(pos));
+        names += (names.empty() ? "" : ",") + std::string(item->m_strName);
+    }
+    return names;
+}
+
+void SetFileSize(const std::string& path, const std::string& content) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+}  // namespace
+
+class OrdovanListTest : public OrdovanUiTest {
+protected:
+    // Five files 1..5 of growing size, listed in that order (one search
+    // each: the order of a folder's entries is the file system's).
+    void ListFive() {
+        Open();
+        ChooseTargetFolder(files.Path());
+        for (int i = 1; i <= 5; ++i) {
+            files.WriteFile(std::to_string(i) + ".txt", std::string(static_cast<size_t>(i), 'x'));
+            Click(IDC_SEARCH_ADD);
+        }
+    }
+
+    std::string Numbers() const {
+        std::string numbers;
+        for (int row = 0; row < dlg->m_listCtrl.GetItemCount(); ++row)
+            numbers += (row ? "," : "") + std::string(dlg->m_listCtrl.GetItemText(row, 0));
+        return numbers;
+    }
+};
+
+// ---- Search and add ----------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, SearchListsEveryFileOnceWithItsColumns) {
+    MakeFiles({"a.jpg"});
+    Open();
+    ChooseTargetFolder(files.Path());
+    Click(IDC_SEARCH_ADD);
+
+    ASSERT_EQ(1u, Rows().size());
+    const CFileItem* item = static_cast<const CFileItem*>(dlg->m_fileList.m_list.GetHead());
+    CFileItem copy(*item);
+    const std::string date(copy.GetDateText());
+    EXPECT_EQ("1|a.jpg|" + files.Path() + "|5|" + date, Rows()[0]);
+    EXPECT_EQ(reinterpret_cast<DWORD_PTR>(item), dlg->m_listCtrl.GetItemData(0));
+    EXPECT_EQ(19u, date.size());  // yyyy/mm/dd hh:mm:ss
+
+    // A second search adds nothing; a new file is appended behind.
+    MakeFiles({"b.jpg"});
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ("a.jpg,b.jpg", RowNames());
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ("a.jpg,b.jpg", RowNames());
+    EXPECT_EQ("1,2", Numbers());
+}
+
+TEST_F(OrdovanListTest, AFileThatChangedIsListedAgain) {
+    MakeFiles({"a.jpg"});
+    Open();
+    ChooseTargetFolder(files.Path());
+    Click(IDC_SEARCH_ADD);
+    SetFileSize(files / "a.jpg", "longer content");
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ("a.jpg,a.jpg", RowNames());
+}
+
+TEST_F(OrdovanListTest, TheSameFolderTypedInOtherLettersIsAnotherFolder) {
+    MakeFiles({"a.jpg"});
+    Open();
+    ChooseTargetFolder(files.Path());
+    Click(IDC_SEARCH_ADD);
+    std::string upper = files.Path();
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    ASSERT_NE(upper, files.Path());
+    ChooseTargetFolder(upper);
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ("a.jpg,a.jpg", RowNames());
+}
+
+TEST_F(OrdovanListTest, SubfoldersAreSearchedOnlyWhenAsked) {
+    MakeFiles({"top.txt", "sub\\inner.txt"});
+    Open();
+    ChooseTargetFolder(files.Path());
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ("top.txt", RowNames());
+
+    SetCheck(IDC_SUB_FOLDER, true);
+    Click(IDC_SEARCH_ADD);
+    ASSERT_EQ(2u, Rows().size());
+    EXPECT_EQ(files / "sub", std::string(dlg->m_listCtrl.GetItemText(1, 2)));
+    EXPECT_EQ("inner.txt", std::string(dlg->m_listCtrl.GetItemText(1, 1)));
+}
+
+TEST_F(OrdovanListTest, SearchPutsBothFoldersIntoTheirHistories) {
+    Open();
+    ChooseTargetFolder(files.Path());
+    dlg->SetDlgItemText(IDC_MOVE_FOLDER, "D:\\Out");
+    Click(IDC_SEARCH_ADD);
+    ASSERT_EQ(1, dlg->m_recentFolder.GetSize());
+    EXPECT_EQ(files.Path(), std::string(dlg->m_recentFolder[0]));
+    ASSERT_EQ(1, dlg->m_recentMoveFolder.GetSize());
+    EXPECT_EQ("D:\\Out", std::string(dlg->m_recentMoveFolder[0]));
+}
+
+TEST_F(OrdovanListTest, AMissingOrEmptyFolderAddsNothingAndSaysNothing) {
+    Open();
+    ChooseTargetFolder(files / "missing");
+    Click(IDC_SEARCH_ADD);
+    EXPECT_TRUE(Rows().empty());  // the blank row went with the rebuild
+    EXPECT_EQ(1, dlg->m_recentFolder.GetSize());
+
+    // No folder at all: not the current folder of the process either.
+    ChooseTargetFolder("");
+    Click(IDC_SEARCH_ADD);
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(1, dlg->m_recentFolder.GetSize());
+}
+
+// ---- Delete -----------------------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, DeleteAsksAndRemovesOnlyTheEntries) {
+    ListFive();
+    SelectRows({1, 3});
+    {
+        MessageBoxCapture boxes;
+        boxes.QueueAnswers({IDNO});
+        Click(IDC_DELETE);
+        ASSERT_EQ(1, boxes.Count());
+        EXPECT_EQ(kDeleteQuestion, boxes.Text(0));
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), boxes.Boxes()[0].type);
+    }
+    EXPECT_EQ("1.txt,2.txt,3.txt,4.txt,5.txt", RowNames());
+    {
+        MessageBoxCapture boxes(IDYES);
+        Click(IDC_DELETE);
+        EXPECT_EQ(1, boxes.Count());
+    }
+    EXPECT_EQ("1.txt,3.txt,5.txt", RowNames());
+    EXPECT_EQ("1,2,3", Numbers());
+    EXPECT_EQ("1.txt,3.txt,5.txt", ItemNames(dlg->m_fileList));
+    EXPECT_EQ(std::vector<int>{1}, SelectedRows());
+    // The files themselves stay.
+    EXPECT_TRUE(TempDir::Exists(files / "2.txt"));
+    EXPECT_TRUE(TempDir::Exists(files / "4.txt"));
+}
+
+TEST_F(OrdovanListTest, DeletingTheLastRowsSelectsTheNewLastRow) {
+    ListFive();
+    SelectRows({3, 4});
+    MessageBoxCapture boxes(IDYES);
+    Click(IDC_DELETE);
+    EXPECT_EQ("1.txt,2.txt,3.txt", RowNames());
+    EXPECT_EQ(std::vector<int>{2}, SelectedRows());
+}
+
+TEST_F(OrdovanListTest, DeleteWithoutSelectionOrConfirmationDoesNotAsk) {
+    ListFive();
+    SelectRows({});
+    Click(IDC_DELETE);  // no box expected
+    EXPECT_EQ(5u, Rows().size());
+
+    dlg->m_bMsgDelete = false;
+    SelectRows({0});
+    Click(IDC_DELETE);
+    EXPECT_EQ("2.txt,3.txt,4.txt,5.txt", RowNames());
+}
+
+// ---- Moving ------------------------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, UpGathersTheSelectionAboveTheRowOverIt) {
+    ListFive();
+    SelectRows({1, 3});
+    Click(IDC_UP);
+    EXPECT_EQ("2.txt,4.txt,1.txt,3.txt,5.txt", RowNames());
+    EXPECT_EQ("2.txt,4.txt,1.txt,3.txt,5.txt", ItemNames(dlg->m_fileList));
+    EXPECT_EQ("1,2,3,4,5", Numbers());
+    EXPECT_EQ((std::vector<int>{0, 1}), SelectedRows());
+}
+
+TEST_F(OrdovanListTest, DownGathersTheSelectionBelowTheRowUnderIt) {
+    ListFive();
+    SelectRows({1, 3});
+    Click(IDC_DOWN);
+    EXPECT_EQ("1.txt,3.txt,5.txt,2.txt,4.txt", RowNames());
+    EXPECT_EQ("1.txt,3.txt,5.txt,2.txt,4.txt", ItemNames(dlg->m_fileList));
+    EXPECT_EQ((std::vector<int>{3, 4}), SelectedRows());
+}
+
+TEST_F(OrdovanListTest, NoMovePastTheEndsEvenIfOtherRowsCould) {
+    ListFive();
+    SelectRows({0, 2});
+    Click(IDC_UP);
+    SelectRows({2, 4});
+    Click(IDC_DOWN);
+    SelectRows({});
+    Click(IDC_UP);
+    Click(IDC_DOWN);
+    EXPECT_EQ("1.txt,2.txt,3.txt,4.txt,5.txt", RowNames());
+}
+
+// ---- Reset --------------------------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, ResetAsksAndEmptiesTheList) {
+    ListFive();
+    {
+        MessageBoxCapture boxes(IDNO);
+        Click(IDC_RESET);
+        ASSERT_EQ(1, boxes.Count());
+        EXPECT_EQ(kResetQuestion, boxes.Text(0));
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), boxes.Boxes()[0].type);
+    }
+    EXPECT_EQ(5u, Rows().size());
+    {
+        MessageBoxCapture boxes(IDYES);
+        Click(IDC_RESET);
+    }
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(0, dlg->m_fileList.m_list.GetCount());
+    EXPECT_TRUE(TempDir::Exists(files / "1.txt"));
+
+    // Without the question; the same files can be listed again.
+    dlg->m_bMsgReset = false;
+    Click(IDC_SEARCH_ADD);
+    EXPECT_EQ(5u, Rows().size());
+    Click(IDC_RESET);
+    EXPECT_TRUE(Rows().empty());
+}
+
+// ---- Sorting ------------------------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, AHeadingClickSortsAndTheListFollows) {
+    ListFive();
+    ClickColumn(3);  // size, ascending
+    EXPECT_EQ("1.txt,2.txt,3.txt,4.txt,5.txt", RowNames());
+    ClickColumn(3);  // and descending
+    EXPECT_EQ("5.txt,4.txt,3.txt,2.txt,1.txt", RowNames());
+    EXPECT_EQ("1,2,3,4,5", Numbers());
+    EXPECT_EQ("5.txt,4.txt,3.txt,2.txt,1.txt", ItemNames(dlg->m_fileList));
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(dlg->m_listCtrl.GetItemData(row),
+                  reinterpret_cast<DWORD_PTR>(dlg->m_fileList.m_list.GetAt(dlg->m_fileList.m_list.FindIndex(row))));
+    }
+
+    // Another column starts ascending.
+    ClickColumn(1);
+    EXPECT_EQ("1.txt,2.txt,3.txt,4.txt,5.txt", RowNames());
+    ClickColumn(1);
+    EXPECT_EQ("5.txt,4.txt,3.txt,2.txt,1.txt", RowNames());
+    ClickColumn(2);  // one folder: all equal, any order, but in step
+    EXPECT_EQ(RowNames(), ItemNames(dlg->m_fileList));
+    ClickColumn(0);
+    EXPECT_EQ(RowNames(), ItemNames(dlg->m_fileList));
+    EXPECT_EQ("1,2,3,4,5", Numbers());
+}
+
+TEST_F(OrdovanListTest, SortingTheBlankRowChangesNothing) {
+    Open();
+    ClickColumn(1);
+    EXPECT_EQ(std::vector<std::string>{"1||||"}, Rows());
+}
+
+// ---- Selection helpers --------------------------------------------------------------------------
+
+TEST_F(OrdovanListTest, TheSelectedItemsOfTheBlankRowAreNull) {
+    Open();
+    SelectRows({0});
+    CObList items;
+    EXPECT_EQ(1, GetSelectedItems(&dlg->m_listCtrl, &items));
+    EXPECT_EQ(nullptr, items.GetHead());
+    EXPECT_EQ(0, GetSelectedItems(&dlg->m_listCtrl, nullptr));
+}
