@@ -4,36 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ModalScript.h"
+
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace {
-
-// Runs fn when the next modal dialog is up.
-class ModalScript {
-public:
-    explicit ModalScript(std::function<void(CWnd*)> fn) {
-        s_fn = std::move(fn);
-        AFX_MODAL_HANDLERS handlers = {};
-        handlers.pfnDialog = &ModalScript::OnDialog;
-        m_previous = AfxSetModalHandlers(&handlers);
-    }
-    ~ModalScript() {
-        AfxSetModalHandlers(&m_previous);
-        s_fn = nullptr;
-    }
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
-
-private:
-    static void CALLBACK OnDialog(CWnd* pDialog) {
-        if (s_fn) s_fn(pDialog);
-    }
-    static std::function<void(CWnd*)> s_fn;
-    AFX_MODAL_HANDLERS m_previous;
-};
-std::function<void(CWnd*)> ModalScript::s_fn;
 
 std::string ItemText(CWnd* dlg, int id) {
     char text[256] = "";

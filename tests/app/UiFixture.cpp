@@ -8,38 +8,6 @@
 #define TEST_HAS_PROGRESS_DLG 1
 #endif
 
-ModalScript* ModalScript::s_current = nullptr;
-
-ModalScript::ModalScript() {
-    s_current = this;
-    AFX_MODAL_HANDLERS handlers = {};
-    handlers.pfnDialog = &ModalScript::OnDialog;
-    handlers.pfnMenu = &ModalScript::OnMenu;
-    m_previous = AfxSetModalHandlers(&handlers);
-}
-
-ModalScript::~ModalScript() {
-    AfxSetModalHandlers(&m_previous);
-    s_current = nullptr;
-}
-
-void CALLBACK ModalScript::OnDialog(CWnd* pDialog) {
-    if (!s_current) return;
-    ++s_current->dialogs;
-    if (s_current->onDialog) {
-        s_current->onDialog(pDialog);
-    } else {
-        ADD_FAILURE() << "unexpected modal dialog";
-        pDialog->SendMessage(WM_COMMAND, IDCANCEL, 0);
-    }
-}
-
-UINT CALLBACK ModalScript::OnMenu(HMENU hMenu) {
-    if (!s_current) return 0;
-    ++s_current->menus;
-    return s_current->onMenu ? s_current->onMenu(hMenu) : 0;
-}
-
 std::vector<std::string> MenuTexts(HMENU hMenu) {
     std::vector<std::string> texts;
     const int count = ::GetMenuItemCount(hMenu);

@@ -7,6 +7,8 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "ModalScript.h"
+
 #include "OrdovanApp.h"
 #include "OrdovanDlg.h"
 #include "TempDir.h"
@@ -16,28 +18,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// Answers the next modal dialogs and pop-up menus for as long as it lives.
-class ModalScript {
-public:
-    ModalScript();
-    ~ModalScript();
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
-
-    // Run when a modal dialog is up; it works the dialog and ends it.
-    std::function<void(CWnd* pDialog)> onDialog;
-    // Given the menu, returns the command to choose (0: none).
-    std::function<UINT(HMENU hMenu)> onMenu;
-    int dialogs = 0;
-    int menus = 0;
-
-private:
-    static void CALLBACK OnDialog(CWnd* pDialog);
-    static UINT CALLBACK OnMenu(HMENU hMenu);
-    static ModalScript* s_current;
-    AFX_MODAL_HANDLERS m_previous;
-};
 
 // The texts of a pop-up menu's items, in order.
 std::vector<std::string> MenuTexts(HMENU hMenu);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "MessageBoxCapture.h"
+#include "ModalScript.h"
 
 #include <functional>
 
@@ -52,29 +53,6 @@ public:
         return FALSE;
     }
 };
-
-// Runs fn when the next modal dialog is up.
-class ModalScript {
-public:
-    explicit ModalScript(std::function<void(CWnd*)> fn) {
-        s_fn = std::move(fn);
-        AFX_MODAL_HANDLERS handlers = {};
-        handlers.pfnDialog = &ModalScript::OnDialog;
-        m_previous = AfxSetModalHandlers(&handlers);
-    }
-    ~ModalScript() {
-        AfxSetModalHandlers(&m_previous);
-        s_fn = nullptr;
-    }
-
-private:
-    static void CALLBACK OnDialog(CWnd* pDialog) {
-        if (s_fn) s_fn(pDialog);
-    }
-    static std::function<void(CWnd*)> s_fn;
-    AFX_MODAL_HANDLERS m_previous;
-};
-std::function<void(CWnd*)> ModalScript::s_fn;
 
 CString ItemText(CWnd* dlg, int id) {
     CString text;
