@@ -3,7 +3,9 @@
 
 #include <Vokit.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 bool g_bMoveRename = false;
 CString g_strMoveFolder;
@@ -26,6 +28,23 @@ bool IsPlainFileName(const CString& name) {
 bool HasWildcard(const CString& path) { return path.FindOneOf(kWildcards) >= 0; }
 
 int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+
+// The folder checks of the running run: (text, add) -> (result, checked text).
+std::map<std::pair<std::string, bool>, std::pair<bool, CString>>* g_pFolderChecks = nullptr;
+
+// _PathChek, answered from the run's earlier checks when there is a run.
+bool CheckFolder(CString* path, bool add) {
+    if (!g_pFolderChecks) return _PathChek(path, add);
+    auto key = std::make_pair(std::string(static_cast<LPCSTR>(*path), path->GetLength()), add);
+    auto it = g_pFolderChecks->find(key);
+    if (it == g_pFolderChecks->end()) {
+        CString checked = *path;
+        bool ok = _PathChek(&checked, add);
+        it = g_pFolderChecks->emplace(key, std::make_pair(ok, checked)).first;
+    }
+    if (it->second.first) *path = it->second.second;
+    return it->second.first;
+}
 
 }  // namespace
 
@@ -105,12 +124,12 @@ bool CFileItem::Rename() {
     // The folder must exist: without its backslash, folder + name would name
     // some other file beside it.
     CString folder = m_strFolder;
-    if (!_PathChek(&folder, true)) return false;
+    if (!CheckFolder(&folder, true)) return false;
 
     if (g_bMoveRename && !g_strMoveFolder.IsEmpty()) {
-        if (HasWildcard(g_strMoveFolder) || !_PathChek(&g_strMoveFolder, false)) return false;
+        if (HasWildcard(g_strMoveFolder) || !CheckFolder(&g_strMoveFolder, false)) return false;
         CString destination = g_strMoveFolder;
-        if (!_PathChek(&destination, true)) return false;
+        if (!CheckFolder(&destination, true)) return false;
         if (folder.CompareNoCase(destination) != 0) {
             if (!CopyFileA(folder + m_strName, destination + m_strName, TRUE)) return false;
             // From now on the item stands for the copy; the original stays.
@@ -129,4 +148,14 @@ bool CFileItem::Rename() {
     m_strName = m_strNewName;
     m_strNewName = former;
     return true;
+}
+
+CFolderCheckScope::CFolderCheckScope() : m_bOwner(g_pFolderChecks == nullptr) {
+    if (m_bOwner) g_pFolderChecks = new std::map<std::pair<std::string, bool>, std::pair<bool, CString>>;
+}
+
+CFolderCheckScope::~CFolderCheckScope() {
+    if (!m_bOwner) return;
+    delete g_pFolderChecks;
+    g_pFolderChecks = nullptr;
 }

@@ -43,5 +43,20 @@ CString PadNumber(int width, int number);
 // The same for the numbers of a run that counts past the largest int.
 CString PadNumber64(int width, long long number);
 
+// While it lives (one run), each folder text is checked on the disk once:
+// the folder checks of the renames are answered from what was found before.
+// A folder that went away meanwhile still makes that file's copy or rename
+// fail, so the answers stay safe; they only save the repeated look-ups.
+class CFolderCheckScope {
+public:
+    CFolderCheckScope();
+    ~CFolderCheckScope();
+    CFolderCheckScope(const CFolderCheckScope&) = delete;
+    CFolderCheckScope& operator=(const CFolderCheckScope&) = delete;
+
+private:
+    bool m_bOwner;  // false inside another scope, which keeps its answers
+};
+
 extern bool g_bMoveRename;
 extern CString g_strMoveFolder;

@@ -125,6 +125,8 @@ CString CFileItemList::Execute() {
     progress->SetStep(1);
     Sleep(500);
 
+    CFolderCheckScope folderChecks;
+
     for (POSITION pos = m_list.GetTailPosition(); pos;) {
         CFileItem* item = ItemOf(m_list.GetPrev(pos));
         progress->StepIt();

@@ -24,6 +24,7 @@ TW_PACKAGES=(
     xvfb xauth x11-utils fonts-ipafont imagemagick locales
 )
 TW_XVFB_PID=
+TW_REMOVE_ON_EXIT=()
 trap tw_cleanup EXIT  # defined below; stops Wine and Xvfb whatever happens
 
 tw_log() { printf '==> %s\n' "$*" >&2; }
@@ -128,6 +129,29 @@ tw_start_wine() {
     # No window manager control by Wine (no decorations under a bare Xvfb), no crash dialog.
     tw_wine_quiet reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
     tw_wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    tw_replace_japanese_fonts
+}
+
+# Ordovan's dialogs ask for "ＭＳ Ｐゴシック", which Wine does not have: without a
+# replacement it picks a wider font and the labels are cut. The IPA fonts
+# (Debian's fonts-ipafont) have the same metrics class. Imported once per prefix.
+tw_replace_japanese_fonts() {
+    local reg=$WINEPREFIX/tw-font-replacements.reg
+    [[ -f $reg ]] && return 0
+    {
+        printf '\xff\xfe'
+        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+            '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' \
+            '"MS PGothic"="IPAPGothic"' '"MS Gothic"="IPAGothic"' '"MS UI Gothic"="IPAPGothic"' |
+            iconv -f UTF-8 -t UTF-16LE
+    } >"$reg.tmp"
+    if tw_wine_quiet regedit /S "$(tw_windows_path "$reg.tmp")"; then
+        mv "$reg.tmp" "$reg"
+    else
+        rm -f "$reg.tmp"
+        tw_log "warning: could not set the Japanese font replacements"
+    fi
 }
 
 # Starts Wine's desktop process once, with stdio on /dev/null, and keeps it running until
@@ -147,13 +171,60 @@ tw_start_desktop() {
     tw_die "TestDesktopKeeper did not start within 30 s"
 }
 
-# EXIT trap: stops every Wine process of our prefix, then our Xvfb.
+# The path under which Wine's programs see a Linux path: C:\... inside the
+# prefix's drive_c, Z:\... (Wine's view of the whole Linux tree) elsewhere.
+tw_windows_path() {
+    local path drive_c
+    path=$(realpath -m "$1")
+    drive_c=$(realpath -m "$WINEPREFIX/drive_c")
+    if [[ $path == "$drive_c" || $path == "$drive_c"/* ]]; then
+        path="C:${path#"$drive_c"}"
+    else
+        path="Z:$path"
+    fi
+    printf '%s\n' "${path//\//\\}"
+}
+
+# Files and folders that the EXIT trap removes (after Wine has stopped).
+tw_remove_on_exit() { TW_REMOVE_ON_EXIT+=("$@"); }
+
+# Copies the built program with its DLLs and help page to a folder, through
+# the install rules (cmake/Install.cmake).
+tw_install_program() {
+    cmake --install "$BUILD_DIR" --prefix "$1" >/dev/null
+}
+
+# Waits until a top-level window with exactly this title is on the X display,
+# at most timeout seconds, and gives up early when process pid (if given)
+# has ended. Returns 1 when the window did not appear.
+tw_wait_for_window() {
+    local title=$1 timeout=$2 pid=${3:-} tries windows
+    for ((tries = timeout * 10; tries > 0; tries--)); do
+        windows=$(xwininfo -root -tree 2>/dev/null) || true
+        [[ $windows == *"\"$title\":"* ]] && return 0
+        [[ -z $pid ]] || kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Saves a screenshot of the whole (virtual) screen.
+tw_screenshot() {
+    import -window root "$1"
+}
+
+# EXIT trap: stops every Wine process of our prefix, removes what
+# tw_remove_on_exit named, then stops our Xvfb.
 tw_cleanup() {
     set +e
     if [[ -d $WINEPREFIX ]]; then
         wineserver -k </dev/null >/dev/null 2>&1
         timeout 20 wineserver -w </dev/null >/dev/null 2>&1
     fi
+    local path
+    for path in "${TW_REMOVE_ON_EXIT[@]}"; do
+        rm -rf -- "$path"
+    done
     if [[ -n $TW_XVFB_PID ]]; then
         kill "$TW_XVFB_PID" 2>/dev/null
         wait "$TW_XVFB_PID" 2>/dev/null

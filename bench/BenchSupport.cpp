@@ -1,0 +1,79 @@
+// BenchSupport.cpp - stopwatch, scratch folders and result lines.
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bench {
+
+double NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+std::string NameOf(const char* format, int number) {
+    char name[MAX_PATH];
+    std::snprintf(name, sizeof name, format, number);
+    return name;
+}
+
+ScratchFolder::ScratchFolder(const std::string& tag) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    for (unsigned attempt = 0;; ++attempt) {
+        m_path = std::string(temp) + "OrdovanBench_" + tag + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+                 std::to_string(attempt);
+        if (CreateDirectoryA(m_path.c_str(), nullptr)) break;
+    }
+}
+
+ScratchFolder::~ScratchFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((m_path + "\\" + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(m_path.c_str());
+}
+
+bool ScratchFolder::MakeFiles(const char* format, int count) const {
+    static const char kContent[] = "bench file\r\n";
+    for (int i = 0; i < count; ++i) {
+        const std::string path = m_path + "\\" + NameOf(format, i);
+        HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        DWORD written = 0;
+        WriteFile(file, kContent, sizeof kContent - 1, &written, nullptr);
+        CloseHandle(file);
+    }
+    return true;
+}
+
+void Result(const std::string& what, double value, const char* unit) {
+    std::printf("RESULT|%s|%.2f %s|-|-\n", what.c_str(), value, unit);
+    std::fflush(stdout);
+}
+
+void Result(const std::string& what, double value, const char* unit, const std::string& goal, bool met) {
+    std::printf("RESULT|%s|%.2f %s|%s|%s\n", what.c_str(), value, unit, goal.c_str(), met ? "ok" : "FAIL");
+    std::fflush(stdout);
+}
+
+}  // namespace bench

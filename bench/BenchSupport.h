@@ -1,0 +1,47 @@
+// BenchSupport.h - what the benchmarks share: a stopwatch, a scratch folder
+// filled with numbered files, and the result lines that scripts/bench
+// gathers into its table.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Milliseconds from the high-resolution counter.
+double NowMs();
+
+// The median of a non-empty set of measurements.
+double Median(std::vector<double> values);
+
+// A new, empty folder under the temporary folder, removed with its files
+// (no subfolders) when the object goes.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& tag);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    // Creates count small files named by the printf format (one int);
+    // returns false when one could not be made.
+    bool MakeFiles(const char* format, int count) const;
+
+private:
+    std::string m_path;
+};
+
+// The file name that format makes of number.
+std::string NameOf(const char* format, int number);
+
+// One row of scripts/bench's table:
+//   RESULT|<what>|<value>|<goal, or "-">|<ok, FAIL or "-">
+// The value is printed with its unit; goal checks pass a limit in the same
+// unit, and whether the value met it.
+void Result(const std::string& what, double value, const char* unit);
+void Result(const std::string& what, double value, const char* unit, const std::string& goal, bool met);
+
+}  // namespace bench

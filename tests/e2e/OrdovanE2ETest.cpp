@@ -1,0 +1,272 @@
+// End-to-end tests: the real Ordovan.exe, started as its own process from a
+// fresh folder (so that its Ordovim.ini starts out missing), worked through
+// its windows like a user would; then the files on disk and the settings
+// file are checked.
+#include "OrdovanSession.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace ordovan;
+
+namespace {
+
+typedef std::map<std::string, std::string> Files;  // name -> content
+
+const char kMissing[] = "(missing)";
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+std::string ExtensionOf(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+// Where this test and the freshly built program live.
+std::string BuildBinFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return FolderOf(path);
+}
+
+std::string ComputerName() {
+    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return name;
+}
+
+void WriteFiles(const TempDir& dir, const std::string& folder, const Files& files) {
+    for (const auto& file : files) dir.WriteFile(folder + "\\" + file.first, file.second);
+}
+
+// Every file of folder with its content (subfolders are not looked into).
+Files FolderFiles(const std::string& folder) {
+    Files files;
+    for (const std::string& name : FileNamesIn(folder)) files[name] = TempDir::ReadFile(folder + "\\" + name);
+    return files;
+}
+
+std::string Numbered(const char* format, int number, const std::string& extension) {
+    char name[64];
+    snprintf(name, sizeof name, format, number);
+    return name + extension;
+}
+
+// The contents of listed (in list order) under the names a run gives them:
+// format filled with start, start + 1, ... and each file's own extension.
+Files Renumbered(const Files& originals, const std::vector<std::string>& listed, const char* format, int start) {
+    Files files;
+    for (size_t i = 0; i < listed.size(); ++i) {
+        const auto original = originals.find(listed[i]);
+        if (original == originals.end()) continue;
+        files[Numbered(format, start + static_cast<int>(i), ExtensionOf(listed[i]))] = original->second;
+    }
+    return files;
+}
+
+class OrdovanE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string bin = BuildBinFolder();
+        const std::string programFolder = dir.MakeDir("Program");
+        for (const char* file : {"Ordovan.exe", "Vokit.dll", "Framework.dll", "Help.htm"}) {
+            ASSERT_TRUE(CopyFileA((bin + "\\" + file).c_str(), (programFolder + "\\" + file).c_str(), FALSE))
+                << "cannot copy " << bin << "\\" << file;
+        }
+        program = programFolder + "\\Ordovan.exe";
+        ini = programFolder + "\\Ordovim.ini";
+        computer = ComputerName();
+    }
+
+    // Names in the file list, top to bottom.
+    std::vector<std::string> ListedNames() {
+        std::vector<std::string> names;
+        for (int row = 0, rows = app.RowCount(); row < rows; ++row) names.push_back(app.CellText(row, 1));
+        return names;
+    }
+
+    std::string Ini(const char* section, const std::string& key) {
+        char value[1024] = {};
+        GetPrivateProfileStringA(section, key.c_str(), kMissing, value, sizeof value, ini.c_str());
+        return value;
+    }
+    // A single value, stored under the computer's name.
+    std::string IniOfComputer(const char* section, const std::string& key) {
+        return Ini(section, computer + "_" + key);
+    }
+
+    // Sets the naming options and waits until the sample shows them.
+    void SetNaming(const std::string& baseName, int digits, const std::string& start, const std::string& sample) {
+        ASSERT_TRUE(app.SetChecked(kRenameFile, true)) << app.Error();
+        ASSERT_TRUE(app.SetBaseName(baseName)) << app.Error();
+        ASSERT_TRUE(app.SetDigits(digits)) << app.Error();
+        ASSERT_TRUE(app.SetStartNumber(start)) << app.Error();
+        ASSERT_TRUE(app.WaitForSample(sample)) << app.Error();
+    }
+
+    TempDir dir;  // declared first: the program ends (app) before its folder goes
+    std::string program;
+    std::string ini;
+    std::string computer;
+    Session app;
+};
+
+TEST_F(OrdovanE2E, RenumbersTheFilesOfAFolder) {
+    const Files originals = {{"DSC_0107.jpg", "jpeg data of DSC_0107"},
+                             {"DSC_0112.jpg", "jpeg data of DSC_0112"},
+                             {"DSC_0120.jpg", "jpeg data of DSC_0120"},
+                             {"scan.png", "png data of scan"}};
+    const std::string photos = dir.MakeDir("Photos");
+    WriteFiles(dir, "Photos", originals);
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    EXPECT_EQ(1, app.RowCount());  // the blank row of an empty list
+    ASSERT_TRUE(app.SetTargetFolder(photos)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(4)) << app.Error();
+    const std::vector<std::string> listed = ListedNames();
+    ASSERT_EQ(4u, listed.size());
+    for (const std::string& name : listed) EXPECT_EQ(1u, originals.count(name)) << "listed: " << name;
+
+    SetNaming("photo", 3, "1", "photo001.xxx ～ photo999.xxx");
+    if (HasFatalFailure()) return;
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+
+    const Files renamed = Renumbered(originals, listed, "photo%03d", 1);
+    EXPECT_EQ(renamed, FolderFiles(photos));
+    std::vector<std::string> newNames;
+    for (const auto& file : renamed) newNames.push_back(file.first);
+    EXPECT_EQ(newNames, ListedNames());  // "photo001.jpg" ... in list order
+
+    ASSERT_TRUE(app.Close()) << app.Error();
+    EXPECT_EQ(photos, IniOfComputer("ViewData", "ContinuePath"));
+    EXPECT_EQ("photo", IniOfComputer("ViewData", "CurrentFileName"));
+    EXPECT_EQ("3", IniOfComputer("ViewData", "Figure"));
+    EXPECT_EQ("photo", Ini("RecentFileName", "0"));  // added when the run started
+    EXPECT_EQ(photos, Ini("RecentFolder", "0"));
+}
+
+TEST_F(OrdovanE2E, ReportsATargetNameThatIsTakenAndKeepsBothFiles) {
+    const std::string docs = dir.MakeDir("Docs");
+    dir.WriteFile("Docs\\x.txt", "the draft");
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ASSERT_TRUE(app.SetTargetFolder(docs)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(1)) << app.Error();
+    // Saved by someone else after the search: not listed, but in the way.
+    dir.WriteFile("Docs\\new1.txt", "already here");
+
+    SetNaming("new", 0, "1", "new1.xxx ～ new2147483647.xxx");
+    if (HasFatalFailure()) return;
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ(std::string(kReportHeading) + "\n\n" + docs + "\\x.txt\n", report);
+
+    const Files expected = {{"x.txt", "the draft"}, {"new1.txt", "already here"}};
+    EXPECT_EQ(expected, FolderFiles(docs));
+    EXPECT_EQ(std::vector<std::string>{"x.txt"}, ListedNames());
+    ASSERT_TRUE(app.Close()) << app.Error();
+}
+
+TEST_F(OrdovanE2E, CopiesIntoTheSecondFolderAndRenamesTheCopies) {
+    const Files originals = {{"a.jpg", "first picture"}, {"b.jpg", "second picture"}};
+    const std::string in = dir.MakeDir("In");
+    const std::string out = dir.MakeDir("Out");
+    WriteFiles(dir, "In", originals);
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    EXPECT_FALSE(app.IsEnabled(kCopyFolder));
+    ASSERT_TRUE(app.SetTargetFolder(in)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(2)) << app.Error();
+    const std::vector<std::string> listed = ListedNames();
+    ASSERT_TRUE(app.SetChecked(kCopyFirst, true)) << app.Error();
+    EXPECT_TRUE(app.IsEnabled(kCopyFolder));
+    ASSERT_TRUE(app.SetCopyFolder(out)) << app.Error();
+
+    SetNaming("copy", 2, "1", "copy01.xxx ～ copy99.xxx");
+    if (HasFatalFailure()) return;
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+
+    EXPECT_EQ(originals, FolderFiles(in));  // the originals are untouched
+    EXPECT_EQ(Renumbered(originals, listed, "copy%02d", 1), FolderFiles(out));
+    EXPECT_EQ(out, app.CellText(0, 2));  // the list now names the copies
+    ASSERT_TRUE(app.Close()) << app.Error();
+    EXPECT_EQ(out, Ini("RecentMoveFolder", "0"));
+}
+
+TEST_F(OrdovanE2E, KeepsTheSettingsFromOneStartToTheNext) {
+    const std::string photos = dir.MakeDir("Photos");
+    const std::string out = dir.MakeDir("Out");
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    // First start, no settings file: the defaults.
+    EXPECT_EQ("", app.Text(kTargetFolder));
+    EXPECT_FALSE(app.IsChecked(kRenameFile));
+    EXPECT_FALSE(app.IsEnabled(kBaseName));
+    EXPECT_FALSE(app.IsChecked(kCopyFirst));
+    EXPECT_FALSE(app.IsEnabled(kCopyFolder));
+    EXPECT_FALSE(app.IsChecked(kSubFolder));
+    EXPECT_EQ(0, app.SelectedDigits());
+    EXPECT_EQ("0", app.Text(kStartNumber));
+
+    ASSERT_TRUE(app.SetTargetFolder(photos)) << app.Error();
+    ASSERT_TRUE(app.SetChecked(kCopyFirst, true)) << app.Error();
+    ASSERT_TRUE(app.SetCopyFolder(out)) << app.Error();
+    ASSERT_TRUE(app.SetChecked(kSubFolder, true)) << app.Error();
+    SetNaming("scan", 4, "7", "scan0007.xxx ～ scan9999.xxx");
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(app.Close()) << app.Error();
+
+    // Single values carry the computer's name; the histories do not.
+    EXPECT_EQ(photos, IniOfComputer("ViewData", "ContinuePath"));
+    EXPECT_EQ(out, IniOfComputer("ViewData", "MoveFolder"));
+    EXPECT_EQ("scan", IniOfComputer("ViewData", "CurrentFileName"));
+    EXPECT_EQ("TRUE", IniOfComputer("ViewData", "RenameFile"));
+    EXPECT_EQ("TRUE", IniOfComputer("ViewData", "MoveRename"));
+    EXPECT_EQ("7", IniOfComputer("ViewData", "StartNumber"));
+    EXPECT_EQ("TRUE", IniOfComputer("ViewData", "SubFolder"));
+    EXPECT_EQ("4", IniOfComputer("ViewData", "Figure"));
+    EXPECT_EQ(kMissing, Ini("ViewData", "ContinuePath"));
+    EXPECT_EQ(photos, Ini("RecentFolder", "0"));
+    EXPECT_EQ(out, Ini("RecentMoveFolder", "0"));
+    EXPECT_EQ(kMissing, Ini("RecentFileName", "0"));  // no run, no history entry
+    EXPECT_EQ(kMissing, IniOfComputer("Setup", "MsgContinueStart"));
+    const RECT stored = {std::atoi(IniOfComputer("WindowSize", "DialogRect_left").c_str()),
+                         std::atoi(IniOfComputer("WindowSize", "DialogRect_top").c_str()),
+                         std::atoi(IniOfComputer("WindowSize", "DialogRect_right").c_str()),
+                         std::atoi(IniOfComputer("WindowSize", "DialogRect_bottom").c_str())};
+    EXPECT_FALSE(IsRectEmpty(&stored));
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    EXPECT_EQ(photos, app.Text(kTargetFolder));
+    EXPECT_TRUE(app.IsChecked(kCopyFirst));
+    EXPECT_TRUE(app.IsEnabled(kCopyFolder));
+    EXPECT_EQ(out, app.Text(kCopyFolder));
+    EXPECT_TRUE(app.IsChecked(kRenameFile));
+    EXPECT_TRUE(app.IsEnabled(kBaseName));
+    EXPECT_EQ("scan", app.Text(kBaseName));
+    EXPECT_EQ(4, app.SelectedDigits());
+    EXPECT_EQ("7", app.Text(kStartNumber));
+    EXPECT_TRUE(app.IsChecked(kSubFolder));
+    EXPECT_EQ("scan0007.xxx ～ scan9999.xxx", app.Text(kSample));
+    EXPECT_EQ(1, app.RowCount());  // the list itself is not kept
+    RECT shown = {};
+    GetWindowRect(app.MainWindow(), &shown);
+    EXPECT_TRUE(EqualRect(&stored, &shown)) << "stored " << stored.left << "," << stored.top << " - " << stored.right
+                                            << "," << stored.bottom << ", shown " << shown.left << "," << shown.top
+                                            << " - " << shown.right << "," << shown.bottom;
+    ASSERT_TRUE(app.Close()) << app.Error();
+}
+
+}  // namespace

@@ -1,0 +1,390 @@
+// OrdovanSession.cpp - works a running Ordovan.exe through its windows.
+//
+// Clicks go out with SendNotifyMessage: the program handles them in the
+// order of its sent messages, and a click that opens a modal message box
+// does not block us. A later synchronous WM_NULL (RoundTrip) therefore
+// returns once the click has been handled or has reached a modal loop.
+#include "OrdovanSession.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace ordovan {
+
+const char kMainTitle[] = "Tallywise Ver1.01";
+const char kConfirmRun[] = "ファイル名を変更します。";
+const char kReportHeading[] = "以下のファイル名が変更に失敗しました。";
+
+namespace {
+
+const DWORD kPollMs = 15;
+const DWORD kSendTimeoutMs = 5000;    // one message to the program
+const DWORD kStartTimeoutMs = 60000;  // a first start under Wine can be slow
+const DWORD kActionTimeoutMs = 20000;
+const DWORD kRunTimeoutMs = 120000;
+const char kDialogClass[] = "#32770";
+
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer))
+        return false;
+    if (result) *result = static_cast<LRESULT>(answer);
+    return true;
+}
+
+void Click(HWND button) { SendNotifyMessageA(button, BM_CLICK, 0, 0); }
+
+bool IsDialogWindow(HWND window) { return WindowClass(window) == kDialogClass; }
+
+// Visible top-level windows of one process.
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            Search* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && IsWindowVisible(window)) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool IsMessageBox(HWND dialog) {
+    return GetDlgItem(dialog, IDOK) != nullptr || GetDlgItem(dialog, IDYES) != nullptr;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return condition();
+        Sleep(kPollMs);
+    }
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string WindowClass(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string WindowText(HWND window) {
+    LRESULT length = 0;
+    if (!window || !Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::string();
+    // Room for a double-byte text that grew between the two messages.
+    std::vector<char> buffer(static_cast<size_t>(length) * 2 + 2, '\0');
+    LRESULT copied = 0;
+    if (!Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), &copied)) return std::string();
+    return std::string(buffer.data());
+}
+
+bool SetWindowTextTo(HWND window, const std::string& text) {
+    LRESULT ok = 0;
+    return window && Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) && ok;
+}
+
+bool TypeInto(HWND edit, const std::string& text) {
+    LRESULT ignored = 0;
+    return edit && Send(edit, EM_SETSEL, 0, -1) &&
+           Send(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), &ignored);
+}
+
+HWND FindChildOfClass(HWND parent, const char* className) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(WindowClass(child).c_str(), className) == 0) return child;
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(WindowClass(child).c_str(), "Static") != 0) continue;
+        const std::string part = WindowText(child);
+        if (part.empty()) continue;
+        if (!text.empty()) text += "\n";
+        text += part;
+    }
+    return text;
+}
+
+Session::Session() : m_process(), m_main(nullptr) {}
+
+Session::~Session() { Release(); }
+
+void Session::Release() {
+    Kill();
+    if (m_process.hThread) CloseHandle(m_process.hThread);
+    if (m_process.hProcess) CloseHandle(m_process.hProcess);
+    m_process = PROCESS_INFORMATION();
+    m_main = nullptr;
+}
+
+bool Session::Fail(const std::string& what) {
+    m_error = what;
+    if (!m_process.hProcess) return false;
+    if (!IsRunning()) {
+        DWORD code = 0;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        m_error += " (the program has ended, exit code " + std::to_string(code) + ")";
+        return false;
+    }
+    for (HWND window : TopLevelWindows(m_process.dwProcessId)) {
+        if (window == m_main || !IsDialogWindow(window)) continue;
+        m_error += "\n  open dialog \"" + WindowText(window) + "\": " + MessageBoxText(window);
+    }
+    return false;
+}
+
+bool Session::Start(const std::string& exePath) {
+    Release();
+    m_error.clear();
+    const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
+    std::string commandLine = "\"" + exePath + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &m_process)) {
+        return Fail("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
+    }
+    const bool shown = WaitUntil(
+        [this] {
+            if (!IsRunning()) return true;
+            for (HWND window : TopLevelWindows(m_process.dwProcessId)) {
+                if (IsDialogWindow(window) && WindowText(window) == kMainTitle) m_main = window;
+            }
+            return m_main != nullptr;
+        },
+        kStartTimeoutMs);
+    if (!shown || !m_main) return Fail(std::string("the main dialog \"") + kMainTitle + "\" did not appear");
+    return WaitUntilIdle();
+}
+
+bool Session::IsRunning() const {
+    return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Session::Close() {
+    if (!IsRunning()) return Fail("the program is not running");
+    Click(Control(kExitButton));
+    if (WaitForSingleObject(m_process.hProcess, kActionTimeoutMs) != WAIT_OBJECT_0)
+        return Fail("the program did not end after \"終了(&X)\"");
+    m_main = nullptr;
+    return true;
+}
+
+void Session::Kill() {
+    if (!IsRunning()) return;
+    TerminateProcess(m_process.hProcess, 1);
+    WaitForSingleObject(m_process.hProcess, kActionTimeoutMs);
+    m_main = nullptr;
+}
+
+HWND Session::Control(int id) const { return m_main ? GetDlgItem(m_main, id) : nullptr; }
+
+HWND Session::InnerEdit(int id) { return FindChildOfClass(Control(id), "Edit"); }
+
+HWND Session::FindOwnDialog(const std::function<bool(HWND)>& accept) {
+    if (!m_process.hProcess) return nullptr;
+    for (HWND window : TopLevelWindows(m_process.dwProcessId)) {
+        if (window != m_main && IsDialogWindow(window) && accept(window)) return window;
+    }
+    return nullptr;
+}
+
+HWND Session::FindMessageBox() { return FindOwnDialog(IsMessageBox); }
+
+bool Session::RoundTrip() { return m_main && Send(m_main, WM_NULL, 0, 0); }
+
+// Busy: the main dialog is disabled (a run, a modal box) or another dialog
+// of the program is open.
+bool Session::HasPendingWork() {
+    return !IsWindowEnabled(m_main) || FindOwnDialog([](HWND) { return true; }) != nullptr;
+}
+
+bool Session::WaitUntilIdle() {
+    // Two quiet round trips in a row: a sent message can be answered from
+    // inside a window operation just before a message box opens.
+    int quietRounds = 0;
+    const bool idle = WaitUntil(
+        [this, &quietRounds] {
+            if (!IsRunning() || HasPendingWork() || !RoundTrip() || HasPendingWork()) {
+                quietRounds = 0;
+                return !IsRunning();
+            }
+            return ++quietRounds >= 2;
+        },
+        kRunTimeoutMs);
+    if (!idle || !IsRunning()) return Fail("the main dialog did not become idle");
+    return true;
+}
+
+bool Session::SetTargetFolder(const std::string& folder) {
+    if (!SetWindowTextTo(InnerEdit(kTargetFolder), folder)) return Fail("cannot type into the target folder field");
+    return true;
+}
+
+bool Session::SetCopyFolder(const std::string& folder) {
+    if (!SetWindowTextTo(InnerEdit(kCopyFolder), folder)) return Fail("cannot type into the copy destination field");
+    return true;
+}
+
+bool Session::SetChecked(int id, bool on) {
+    if (IsChecked(id) != on) Click(Control(id));
+    if (!WaitUntil([&] { return IsChecked(id) == on; }, kActionTimeoutMs))
+        return Fail("check box " + std::to_string(id) + " did not turn " + (on ? "on" : "off"));
+    return WaitUntilIdle();
+}
+
+bool Session::SetDigits(int index) {
+    HWND list = Control(kDigits);
+    LRESULT selected = CB_ERR;
+    if (!Send(list, CB_SETCURSEL, index, 0, &selected) || selected != index)
+        return Fail("cannot pick entry " + std::to_string(index) + " of the digits list");
+    // Picking with the mouse or the keyboard tells the dialog so.
+    SendNotifyMessageA(m_main, WM_COMMAND, MAKEWPARAM(kDigits, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    return WaitUntilIdle();
+}
+
+bool Session::SetStartNumber(const std::string& text) {
+    if (!TypeInto(Control(kStartNumber), text)) return Fail("cannot type into the start number field");
+    return true;
+}
+
+bool Session::SetBaseName(const std::string& name) {
+    // The combo box reports typing in its edit as CBN_EDITCHANGE (but not
+    // a WM_SETTEXT).
+    if (!TypeInto(InnerEdit(kBaseName), name)) return Fail("cannot type into the file name field");
+    return true;
+}
+
+bool Session::WaitForSample(const std::string& text) {
+    std::string shown;
+    if (!WaitUntil([&] { return (shown = Text(kSample)) == text; }, kActionTimeoutMs))
+        return Fail("the sample shows \"" + shown + "\" instead of \"" + text + "\"");
+    return true;
+}
+
+bool Session::SearchAndAdd(int rowCount) {
+    Click(Control(kSearchAddButton));
+    if (!WaitUntilIdle()) return false;
+    int rows = -1;
+    if (!WaitUntil([&] { return (rows = RowCount()) == rowCount; }, kActionTimeoutMs))
+        return Fail("the list has " + std::to_string(rows) + " rows instead of " + std::to_string(rowCount));
+    return true;
+}
+
+bool Session::Run(std::string* report) {
+    report->clear();
+    Click(Control(kStartButton));
+    if (!AnswerMessageBox(kConfirmRun, IDYES)) return false;
+
+    // The run ends either quietly or with its report in a message box.
+    HWND box = nullptr;
+    int quietRounds = 0;
+    const bool ended = WaitUntil(
+        [&] {
+            if (!IsRunning()) return true;
+            if ((box = FindMessageBox()) != nullptr) return true;
+            if (HasPendingWork() || !RoundTrip() || HasPendingWork()) {
+                quietRounds = 0;
+                return false;
+            }
+            return ++quietRounds >= 2;
+        },
+        kRunTimeoutMs);
+    if (!ended || !IsRunning()) return Fail("the run did not end");
+    if (box) {
+        if (!AnswerMessageBox(nullptr, IDOK, report)) return false;
+        return WaitUntilIdle();
+    }
+    return true;
+}
+
+bool Session::AnswerMessageBox(const char* expected, int button, std::string* text) {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindMessageBox()) != nullptr || !IsRunning(); }, kActionTimeoutMs) || !box)
+        return Fail(std::string("no message box appeared") + (expected ? std::string(" to say \"") + expected + "\"" : ""));
+    const std::string shown = MessageBoxText(box);
+    if (text) *text = shown;
+    if (expected && shown != expected)
+        return Fail("the message box says \"" + shown + "\" instead of \"" + expected + "\"");
+    HWND answer = GetDlgItem(box, button);
+    if (!answer) return Fail("the message box \"" + shown + "\" has no button " + std::to_string(button));
+    Click(answer);
+    if (!WaitUntil([&] { return !IsWindow(box); }, kActionTimeoutMs))
+        return Fail("the message box \"" + shown + "\" stayed open");
+    return true;
+}
+
+std::string Session::Text(int id) {
+    HWND inner = (id == kTargetFolder || id == kCopyFolder) ? InnerEdit(id) : nullptr;
+    return WindowText(inner ? inner : Control(id));
+}
+
+bool Session::IsChecked(int id) {
+    LRESULT state = BST_UNCHECKED;
+    return Send(Control(id), BM_GETCHECK, 0, 0, &state) && state == BST_CHECKED;
+}
+
+bool Session::IsEnabled(int id) {
+    HWND inner = (id == kTargetFolder || id == kCopyFolder) ? InnerEdit(id) : nullptr;
+    return IsWindowEnabled(inner ? inner : Control(id)) != FALSE;
+}
+
+int Session::SelectedDigits() {
+    LRESULT index = CB_ERR;
+    return Send(Control(kDigits), CB_GETCURSEL, 0, 0, &index) ? static_cast<int>(index) : CB_ERR;
+}
+
+int Session::RowCount() {
+    LRESULT count = -1;
+    return Send(Control(kFileList), LVM_GETITEMCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
+}
+
+// The list view writes the text into memory of its own process, so the
+// item record and the text buffer are lent from there.
+std::string Session::CellText(int row, int column) {
+    const size_t textSize = 1024;
+    HANDLE process = m_process.hProcess;
+    char* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) return std::string();
+
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = remote + sizeof(LVITEMA);
+    item.cchTextMax = static_cast<int>(textSize);
+    std::vector<char> text(textSize + 1, '\0');
+    if (!WriteProcessMemory(process, remote, &item, sizeof item, nullptr) ||
+        !Send(Control(kFileList), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(process, item.pszText, text.data(), textSize, nullptr)) {
+        text[0] = '\0';
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return std::string(text.data());
+}
+
+}  // namespace ordovan
