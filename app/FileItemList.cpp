@@ -114,6 +114,20 @@ CFileItemList::~CFileItemList() { RemoveAll(); }
 // The run: renames every item from the last to the first, so that names
 // moving upward within one folder find their targets already freed. Failures
 // are listed (at most ten) in the report; an empty report means success.
+int CFileItemList::AddFound(CVoFileFind& finder) {
+    int added = 0;
+    CFileItem found;
+    for (int i = 0; i < finder.GetSize(); ++i) {
+        const CWin32FindData& record = finder[i];
+        found.m_strName = record.GetFileName();
+        found.m_strFolder = record.m_strPath;
+        found.m_nSize = static_cast<int>(record.nFileSizeLow);
+        found.m_ftTime = record.ftLastWriteTime;
+        if (IsNew(&found) && Add(&found)) ++added;
+    }
+    return added;
+}
+
 CString CFileItemList::Execute() {
     CString report;
     int failures = 0;

@@ -3,6 +3,8 @@
 
 #include "FileItem.h"
 
+class CVoFileFind;
+
 #include <cstddef>
 #include <unordered_map>
 
@@ -23,6 +25,9 @@ public:
 
     // Appends a copy of found; null (after a message) when memory ran out.
     CFileItem* Add(CFileItem* found);
+    // Appends every record of a search that IsNew accepts, in the finder's
+    // order; returns how many were added.
+    int AddFound(CVoFileFind& finder);
     void RemoveItems(CObList* items, bool del);
     void MoveBefore(CFileItem* target, CObList* items);
     void MoveAfter(CFileItem* target, CObList* items);

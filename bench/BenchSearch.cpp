@@ -65,15 +65,7 @@ bool SearchCore(const std::string& folder, int files, double* ms) {
     const double start = bench::NowMs();
     CVoFileFind finder;
     finder.FindFile(folder.c_str(), "*.*", false);
-    CFileItem found;
-    for (int i = 0; i < finder.GetSize(); ++i) {
-        const CWin32FindData& record = finder[i];
-        found.m_strName = record.GetFileName();
-        found.m_strFolder = record.m_strPath;
-        found.m_nSize = static_cast<int>(record.nFileSizeLow);
-        found.m_ftTime = record.ftLastWriteTime;
-        if (list.IsNew(&found)) list.Add(&found);
-    }
+    list.AddFound(finder);
     *ms = bench::NowMs() - start;
     return list.m_list.GetCount() == files;
 }

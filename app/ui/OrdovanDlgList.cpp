@@ -72,15 +72,7 @@ void COrdovanDlg::OnSearchAdd() {
     if (!m_strContinuePath.IsEmpty()) {
         CVoFileFind finder;
         finder.FindFile(m_strContinuePath, kFindMask, m_bSubFolder != FALSE);
-        CFileItem found;
-        for (int i = 0; i < finder.GetSize(); ++i) {
-            const CWin32FindData& record = finder[i];
-            found.m_strName = record.GetFileName();
-            found.m_strFolder = record.m_strPath;
-            found.m_nSize = static_cast<int>(record.nFileSizeLow);
-            found.m_ftTime = record.ftLastWriteTime;
-            if (m_fileList.IsNew(&found)) m_fileList.Add(&found);
-        }
+        m_fileList.AddFound(finder);
     }
     RefreshList();
 }

@@ -83,14 +83,7 @@ protected:
     void SearchAndAdd(const std::string& folder) {
         CVoFileFind finder;
         finder.FindFile(folder.c_str(), "*.*", false);
-        for (int i = 0; i < finder.GetSize(); ++i) {
-            CFileItem item;
-            item.m_strName = finder[i].GetFileName();
-            item.m_strFolder = finder[i].m_strPath;
-            item.m_nSize = static_cast<int>(finder[i].nFileSizeLow);
-            item.m_ftTime = finder[i].ftLastWriteTime;
-            if (list.IsNew(&item)) list.Add(&item);
-        }
+        list.AddFound(finder);
     }
 
     // Runs with base name "p" and three digits from 1; the report.
