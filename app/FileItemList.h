@@ -11,17 +11,21 @@ class CVoFileFind;
 class CFileItemList {
 public:
     CFileItemList();
-    virtual ~CFileItemList();
     CFileItemList(const CFileItemList&) = delete;
     CFileItemList& operator=(const CFileItemList&) = delete;
+
+    // The virtual operations, in the order of the table: Execute,
+    // MakeNewNames, IsNew, the destructor.
 
     // Renames every item from the last to the first with a progress display;
     // returns the failure report, empty when every file succeeded.
     virtual CString Execute();
     // Sets m_strNewName of every item: prefix + PadNumber(width, n) + "." + ext.
     virtual bool MakeNewNames(const char* baseName, int width, int start, bool renameFile);
-    // False when an item of the list IsEqual to candidate.
+    // False when an item of the list IsEqual to candidate. Looks the candidate
+    // up in an index instead of scanning the list; see the index below.
     virtual bool IsNew(CFileItem* candidate);
+    virtual ~CFileItemList();
 
     // Appends a copy of found; null (after a message) when memory ran out.
     CFileItem* Add(CFileItem* found);
@@ -39,7 +43,9 @@ private:
     // IsNew looks items up by FileItemHash instead of scanning the list. The
     // index follows Add, RemoveItems and RemoveAll; it is rebuilt when it
     // may be stale: after a run (names and folders changed) or when m_list
-    // was edited directly and the counts no longer agree.
+    // was edited directly and the counts no longer agree. A folder, name,
+    // size or time changed by hand on a listed item (not by a run) is seen
+    // by IsNew only after the next rebuild.
     void IndexItem(CFileItem* item);
     void UnindexItem(CFileItem* item);
     bool RebuildIndex();

@@ -7,12 +7,13 @@
 class VOKIT_API CGroupList {
 public:
     CGroupList();
-    virtual ~CGroupList();
     CGroupList(const CGroupList&) = delete;
     CGroupList& operator=(const CGroupList&) = delete;
 
+    // In the order of the exported table: Serialize, DeleteContents, destructor.
     virtual void Serialize(CArchive& ar);
     virtual void DeleteContents();
+    virtual ~CGroupList();
 
     CGroupData* Add(const CGroupData& data);
     CGroupList& operator+=(const CGroupList& other);

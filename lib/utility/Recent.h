@@ -8,7 +8,6 @@ class VOKIT_API CRecent {
 public:
     CRecent();              // capacity 20
     explicit CRecent(int max);
-    virtual ~CRecent();
 
     int GetSize() const;
     void SetRecentMax(int max);
@@ -23,6 +22,9 @@ public:
     virtual bool Add(const char* item);
     virtual int GetData(CStringArray* out) const;
     virtual bool SetData(const CStringArray& in);
+    // Declared last: the virtual operations keep the order of the exported
+    // table (Read ... SetData, then the destructor).
+    virtual ~CRecent();
 
 protected:
     CStringArray m_array;  // most recent first

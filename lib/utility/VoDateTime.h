@@ -22,6 +22,3 @@ VOKIT_API CString _TimeFormat(CTime time, TimeType type);
 VOKIT_API CString _GetContinueNumber(short digits, short number);
 // 0 truncate (after "%lf"), 1 add 0.5 then round, 2 round half away from zero.
 VOKIT_API int _DtoI(double value, int mode);
-
-inline CString _DateFormat(CTime time, int type) { return _DateFormat(time, static_cast<DateType>(type)); }
-inline CString _TimeFormat(CTime time, int type) { return _TimeFormat(time, static_cast<TimeType>(type)); }

@@ -4,10 +4,11 @@
 
 #include "Win32FindData.h"
 
+// The virtual operations are declared in the order of the exported table:
+// FindFile(pattern), the destructor, FindFileSubFolder.
 class VOKIT_API CVoFileFind {
 public:
     CVoFileFind();
-    virtual ~CVoFileFind();
     CVoFileFind(const CVoFileFind&) = delete;
     CVoFileFind& operator=(const CVoFileFind&) = delete;
 
@@ -21,6 +22,11 @@ public:
 protected:
     // Searches one folder for pattern (folder + mask); returns GetSize().
     virtual int FindFile(const char* pattern);
+
+public:
+    virtual ~CVoFileFind();
+
+protected:
     // Searches folder and its subfolders, working in the caller's buffer of
     // MAX_PATH bytes; false only when memory ran out.
     virtual bool FindFileSubFolder(char* folder, const char* mask);

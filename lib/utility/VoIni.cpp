@@ -60,11 +60,11 @@ bool _WriteIniNum(const char* section, const char* key, int value, const char* i
     return _WriteIni(section, key, text, iniFile, perComputer);
 }
 
-// Single failures are not reported; a missing rectangle or key writes
-// nothing and gives false.
+// Always true: single failures are not reported, and a missing rectangle or
+// key writes nothing.
 bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, const char* iniFile,
                    bool perComputer) {
-    if (!rect || !baseKey) return false;
+    if (!rect || !baseKey) return true;
     _WriteIniNum(section, SideKey(baseKey, "top"), rect->top, iniFile, perComputer);
     _WriteIniNum(section, SideKey(baseKey, "bottom"), rect->bottom, iniFile, perComputer);
     _WriteIniNum(section, SideKey(baseKey, "left"), rect->left, iniFile, perComputer);
@@ -118,9 +118,9 @@ void _ReadIniRect(const char* section, const char* baseKey, RECT* rect, const ch
 }
 
 // A null section would make the platform list all section names for every
-// key, so the list functions refuse it.
+// key, so the list functions refuse it (there is nothing to delete).
 bool _DeleteIniContinue(const char* section, const char* iniFile) {
-    if (!section) return false;
+    if (!section) return true;
     char buffer[kValueBufferSize];
     for (int n = 0; ReadListItem(section, n, iniFile, buffer, kValueBufferSize) > 0; ++n)
         WritePrivateProfileStringA(section, ListKey(n), nullptr, iniFile);

@@ -29,11 +29,3 @@ VOKIT_API bool _StringArrayFind(const CStringArray& array, const char* key, Find
 // exact: equality, else "text contains key".
 VOKIT_API bool _StringCompare(const char* text, const char* key, bool exact, bool caseSensitive);
 
-// The enumerations travel as plain integers too.
-inline bool _Sort(CStringArray* array, int order) { return _Sort(array, static_cast<SortOrder>(order)); }
-inline bool _Sort(CString* strings, int count, int order) {
-    return _Sort(strings, count, static_cast<SortOrder>(order));
-}
-inline bool _StringArrayFind(const CStringArray& array, const char* key, int way) {
-    return _StringArrayFind(array, key, static_cast<FindWay>(way));
-}

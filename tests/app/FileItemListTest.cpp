@@ -6,6 +6,8 @@
 #include "MessageBoxCapture.h"
 #include "TempDir.h"
 
+#include <Vokit.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -337,6 +339,27 @@ TEST_F(FileItemListRun, RenamesFromTheLastItemToTheFirst) {
     EXPECT_EQ("img3.jpg", Content("img4.jpg"));
     EXPECT_FALSE(TempDir::Exists(dir / "img1.jpg"));
     EXPECT_EQ("img2.jpg,img3.jpg,img4.jpg", Names(list));
+}
+
+TEST_F(FileItemListRun, SearchingAgainListsNothingTwiceAlsoAfterARun) {
+    dir.WriteFile("a.jpg", "A");
+    dir.WriteFile("b.jpg", "B");
+    CVoFileFind finder;
+    finder.FindFile(dir.Path().c_str(), "*.*", false);
+    EXPECT_EQ(2, list.AddFound(finder));
+    EXPECT_EQ(0, list.AddFound(finder));
+
+    // The items now hold the new names: the renamed files are listed already.
+    list.MakeNewNames("p", 0, 1, true);
+    EXPECT_EQ("", Str(list.Execute()));
+    finder.ResetContent();
+    finder.FindFile(dir.Path().c_str(), "*.*", false);
+    EXPECT_EQ(0, list.AddFound(finder));
+    dir.WriteFile("c.jpg", "C");
+    finder.ResetContent();
+    finder.FindFile(dir.Path().c_str(), "*.*", false);
+    EXPECT_EQ(1, list.AddFound(finder));
+    EXPECT_EQ(3, list.m_list.GetCount());
 }
 
 TEST_F(FileItemListRun, ReportsFailuresInProcessingOrderAndKeepsEveryFile) {

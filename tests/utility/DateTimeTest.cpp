@@ -12,8 +12,12 @@ namespace {
 
 std::string S(const CString& s) { return std::string(s); }
 
-std::string Date(int y, int m, int d, int type) { return S(_DateFormat(CTime(y, m, d, 12, 0, 0), type)); }
-std::string Time(int h, int mi, int s, int type) { return S(_TimeFormat(CTime(2001, 3, 5, h, mi, s), type)); }
+std::string Date(int y, int m, int d, int type) {
+    return S(_DateFormat(CTime(y, m, d, 12, 0, 0), static_cast<DateType>(type)));
+}
+std::string Time(int h, int mi, int s, int type) {
+    return S(_TimeFormat(CTime(2001, 3, 5, h, mi, s), static_cast<TimeType>(type)));
+}
 
 TEST(DateFormatTest, AllLayouts) {
     const char* expected[] = {"2001/03/05", "01/03/05", "2001-03-05", "01-03-05", "2001年03月05日",

@@ -52,7 +52,7 @@ TEST(StringArray, SortIsSelectionByUnsignedBytes) {
     CStringArray array = MakeArray({"b", "日本", "a", "B", "ab", ""});
     EXPECT_TRUE(_Sort(&array, SORT_ASCENDING));
     EXPECT_EQ((Strings{"", "B", "a", "ab", "b", "日本"}), Items(array));
-    EXPECT_TRUE(_Sort(&array, 7));
+    EXPECT_TRUE(_Sort(&array, static_cast<SortOrder>(7)));
     EXPECT_EQ((Strings{"日本", "b", "ab", "a", "B", ""}), Items(array));
 
     CStringArray empty;
@@ -86,11 +86,13 @@ TEST(StringArray, FindInSixWays) {
         {"PPL", 4, true},       {"ppx", 4, false},     {"my APPLE", 5, true}, {"my APLE", 5, false},
         {"Apple", 6, false},    {"Apple", -1, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.expected, _StringArrayFind(array, c.key, c.way)) << c.key << c.way;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, _StringArrayFind(array, c.key, static_cast<FindWay>(c.way))) << c.key << c.way;
 
     EXPECT_TRUE(_StringArrayFind(MakeArray({"x"}), "", FIND_CONTAINS));
     EXPECT_TRUE(_StringArrayFind(MakeArray({"x", ""}), "any", FIND_CONTAINED));
-    for (int way = 0; way <= 5; ++way) EXPECT_FALSE(_StringArrayFind(CStringArray(), "", way)) << way;
+    for (int way = 0; way <= 5; ++way)
+        EXPECT_FALSE(_StringArrayFind(CStringArray(), "", static_cast<FindWay>(way))) << way;
 }
 
 TEST(StringArray, CompareExactOrContainedWithOrWithoutCase) {
