@@ -17,7 +17,9 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_version.SubclassDlgItem(IDC_ABOUT_VERSION, this);
-    m_version.Make(_GetModuleFileName(), "041104b0", true);
+    char szProgram[MAX_PATH + 1];
+    _GetModuleFileName(szProgram, sizeof szProgram);
+    m_version.Make(szProgram, "041104b0", true);
     SetDlgItemText(IDC_ABOUT_HOMEPAGE, kHomePageAddress);
     SetDlgItemText(IDC_ABOUT_MAIL, kMailAddress);
     return TRUE;

@@ -11,7 +11,8 @@ const int kFlashBackground = 2;
 
 BEGIN_MESSAGE_MAP(CLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
-    ON_WM_TIMER()
+    // The timer IDs of this class fit a UINT.
+    AFX_ON_WM(WM_TIMER, v_u, void (CWnd::*)(UINT), OnTimer)
 END_MESSAGE_MAP()
 
 CLabel::CLabel()
@@ -77,7 +78,7 @@ HBRUSH CLabel::CtlColor(CDC* pDC, UINT nCtlColor) {
     return dark ? m_hOffBrush : m_hBkBrush;
 }
 
-void CLabel::OnTimer(UINT_PTR nIDEvent) {
+void CLabel::OnTimer(UINT nIDEvent) {
     if (m_bFlashing) {
         m_bPhase = !m_bPhase;
         if (m_nFlashMode == kFlashText) {

@@ -24,9 +24,10 @@ public:
     // Set and button-face background in turn, 500 ms each (FALSE: stop).
     void FlashBackground(BOOL bFlash);
 
-protected:
+    // Reflected control-colour request: font, text colour and background.
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    // One blink step; the only timer is the flash timer.
+    afx_msg void OnTimer(UINT nIDEvent);
 
     COLORREF m_clrText;
     HBRUSH m_hBkBrush;   // owned

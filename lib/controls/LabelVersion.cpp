@@ -48,8 +48,8 @@ CLabelVersion::CLabelVersion() : m_lf() {
 
 CLabelVersion::~CLabelVersion() { m_font.DeleteObject(); }
 
-bool CLabelVersion::Make(const char* pszFileName, const char* pszLangCodePage, bool bDate) {
-    if (!pszFileName) pszFileName = "";
+bool CLabelVersion::Make(char* pszFileNameArg, const char* pszLangCodePage, bool bDate) {
+    const char* pszFileName = pszFileNameArg ? pszFileNameArg : "";
     if (!pszLangCodePage) pszLangCodePage = "";
     if (bDate) ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_lf, &m_lf);
     ApplyFont();

@@ -19,9 +19,9 @@ public:
     // or, in bold, "Ver <FileVersion>". pszLangCodePage names the block of
     // the version resource, such as "041104b0". False only when no memory
     // for the version block could be had.
-    bool Make(const char* pszFileName, const char* pszLangCodePage, bool bDate);
+    bool Make(char* pszFileName, const char* pszLangCodePage, bool bDate);
 
-protected:
+    // Reflected control-colour request: transparent, no brush.
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
 
     CFont m_font;

@@ -9,12 +9,11 @@
 class VOKIT_API CMakeComboBox : public CVoComboBox {
 public:
     // style: combo style bits added at creation (default CBS_DROPDOWNLIST).
-    explicit CMakeComboBox(UINT style = CBS_DROPDOWNLIST);
+    CMakeComboBox(UINT style = CBS_DROPDOWNLIST);
     ~CMakeComboBox() override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-
-protected:
+    // Sets the font once the window exists; -1 ends the creation.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 
     DWORD m_dwStyle;

@@ -13,7 +13,7 @@ public:
     CVoButton();
     ~CVoButton() override;
 
-protected:
+    // Sets the font once the window exists; -1 ends the creation.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 
     LOGFONTA m_logFont;  // description of the stock DEFAULT_GUI_FONT

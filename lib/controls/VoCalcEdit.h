@@ -13,7 +13,7 @@ class VOKIT_API CVoCalcEdit : public CVoEdit {
     DECLARE_DYNAMIC(CVoCalcEdit)
 public:
     CVoCalcEdit();  // format "%lf", range 0 to the largest double
-    explicit CVoCalcEdit(const char* format);
+    CVoCalcEdit(const char* format);
     ~CVoCalcEdit() override;
 
     // format: a printf template with exactly one floating-point conversion

@@ -12,15 +12,15 @@
 
 class VOKIT_API CAttachDialog : public CDialog, public CAttachFormWndHelper {
 public:
-    explicit CAttachDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
-    explicit CAttachDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    CAttachDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    CAttachDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     CAttachDialog();
     ~CAttachDialog() override;
 
     // Takes the client size as the form size; registers and realizes nothing.
     BOOL OnInitDialog() override;
 
-protected:
+    // Message handlers; a derived dialog may call them from its own.
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();

@@ -124,9 +124,12 @@ int CAttachForm::SetVaAttach(UINT nID, ...) {
 
 // The pairs are read once to count them and once to copy them; a code of
 // A_END ends the list (it has no value).
-int CAttachForm::SetValistAttach(UINT nID, va_list pArgs) {
+int CAttachForm::SetValistAttach(UINT nID, const char* pArgs) {
+    if (!pArgs) return 1;
+    // On this platform a va_list is a plain char pointer.
+    va_list source = const_cast<char*>(pArgs);
     va_list counter;
-    va_copy(counter, pArgs);
+    va_copy(counter, source);
     int nCount = 0;
     while (va_arg(counter, int) != A_END) {
         (void)va_arg(counter, int);
@@ -142,7 +145,7 @@ int CAttachForm::SetValistAttach(UINT nID, va_list pArgs) {
         return 0;
     }
     va_list reader;
-    va_copy(reader, pArgs);
+    va_copy(reader, source);
     for (CAttachArg& arg : args) {
         arg.nType = va_arg(reader, int);
         arg.nValue = va_arg(reader, int);

@@ -62,7 +62,7 @@ struct CAttachArg {
 // The rules and rectangles of one control (one row of the table).
 class VOKIT_API CAttachEntry {
 public:
-    explicit CAttachEntry(UINT nIDCtrl = 0);
+    CAttachEntry(UINT nIDCtrl = 0);
 
     UINT nID;               // control ID, the key
     int nKind[4];           // attachment kinds of top, left, right, bottom
@@ -97,8 +97,10 @@ public:
 
     // SetVaAttach(nID, code, value, code, value, ..., A_END).
     virtual int SetVaAttach(UINT nID, ...);
-    // The same with the variable part as a list; no pairs at all: 1, nothing changes.
-    virtual int SetValistAttach(UINT nID, va_list pArgs);
+    // The same with the variable part as a list (the va_list of a variadic
+    // call, a plain char pointer on this platform); no pairs at all: 1,
+    // nothing changes.
+    virtual int SetValistAttach(UINT nID, const char* pArgs);
     // Sets the rules of nID from nCount arguments. A bad code, or a kind that
     // needs a reference without one, fails and removes the entry of nID.
     virtual int SetAttach(UINT nID, const CAttachArg* pArgs, int nCount);

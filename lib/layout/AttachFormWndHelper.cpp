@@ -78,7 +78,7 @@ int CAttachFormWndHelper::SetVaAttach(UINT nID, ...) {
     return nResult;
 }
 
-int CAttachFormWndHelper::SetValistAttach(UINT nID, va_list pArgs) {
+int CAttachFormWndHelper::SetValistAttach(UINT nID, const char* pArgs) {
     if (!RecordControlRect(nID)) return 0;
     return CAttachForm::SetValistAttach(nID, pArgs);
 }

@@ -16,7 +16,7 @@ public:
     // Registration reads the control's rectangle from the helper window
     // first; the ID must name an existing child control (0 otherwise).
     int SetVaAttach(UINT nID, ...) override;
-    int SetValistAttach(UINT nID, va_list pArgs) override;
+    int SetValistAttach(UINT nID, const char* pArgs) override;
     int SetAttach(UINT nID, const CAttachArg* pArgs, int nCount) override;
     // Takes the form size from the helper window's client area and
     // registers referenced controls that are not registered yet (they keep
@@ -37,15 +37,15 @@ public:
     // Applies the non-zero components of the maximum and minimum size.
     void CalcMinMax(MINMAXINFO* p);
 
-protected:
-    CAttachFormWndHelper();
-    ~CAttachFormWndHelper() override;
-
     // What EnumCallback works on.
     struct EnumData {
         CDC* pDC;    // the device context to clip
         CWnd* pWnd;  // the helper window
     };
+
+protected:
+    CAttachFormWndHelper();
+    ~CAttachFormWndHelper() override;
 
     void SetHelperWnd(CWnd* pWnd);
     // Excludes the visible direct child controls from pDC's clip region

@@ -109,7 +109,7 @@ public:
     // The last editable, non-fixed column at or before nCol, or -1.
     int FindPrevCol(int nCol);
 
-protected:
+    // --- state (see the constructor for the initial values) ---
     bool m_bIntervalLine;
     COLORREF m_clrIntervalLine;
     BOOL m_bGrid;
@@ -131,6 +131,7 @@ protected:
     COLORREF m_clrCellBk;
     COLORREF m_clrListBk;
 
+protected:
     // Cuts pszLong to fit nColumnLen pixels (less nOffset), ending it with
     // "..."; returns pszLong itself when it fits.
     static const char* MakeShortString(CDC* pDC, const char* pszLong, int nColumnLen, int nOffset);

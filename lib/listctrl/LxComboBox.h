@@ -38,7 +38,6 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 
-protected:
     // One column of the entries: DT_LEFT, DT_CENTER or DT_RIGHT and a width.
     struct ColumnInfo {
         int nAlign;
@@ -46,10 +45,11 @@ protected:
     };
 
     CFont m_font;
-    int m_nDroppedWidth;
+    int m_nDroppedWidth;  // sum of the column widths
     int m_nItemHeight;
     CArray<ColumnInfo, const ColumnInfo&> m_arrColumns;
 
+protected:
     // Turns a cell rectangle into the window rectangle and item height.
     void FitToCell(CRect& rect);
     // Draws the columns of one entry into rcItem.

@@ -89,11 +89,13 @@ TEST(AboutDlg, TheVersionLabelReadsTheJapaneseBlock) {
                                 nullptr));
     CLabelVersion label;
     ASSERT_TRUE(label.CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 200, 20, parent.m_hWnd, nullptr));
-    ASSERT_TRUE(label.Make(_GetModuleFileName(), "041104b0", false));
+    char program[MAX_PATH + 1];
+    _GetModuleFileName(program, sizeof program);
+    ASSERT_TRUE(label.Make(program, "041104b0", false));
     CString text;
     label.GetWindowText(text);
     EXPECT_STREQ("Ver 1.01", text);
-    ASSERT_TRUE(label.Make(_GetModuleFileName(), "040904b0", false));  // no such block
+    ASSERT_TRUE(label.Make(program, "040904b0", false));  // no such block
     label.GetWindowText(text);
     EXPECT_STREQ("Ver ", text);
     parent.DestroyWindow();

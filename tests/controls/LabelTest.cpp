@@ -219,7 +219,8 @@ TEST_F(LabelTest, VersionWithDateUsesTheGuiFont) {
     CLabelVersion label;
     ASSERT_TRUE(label.SubclassWindow(m_hStatic));
     // This program has no version resource: the version text is empty.
-    EXPECT_TRUE(label.Make(ProgramPath().c_str(), "041104b0", true));
+    std::string path = ProgramPath();
+    EXPECT_TRUE(label.Make(&path[0], "041104b0", true));
     EXPECT_EQ("Version  / " + ProgramDate(), Text(label));
     LOGFONTA gui = {};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
@@ -230,7 +231,8 @@ TEST_F(LabelTest, VersionWithDateUsesTheGuiFont) {
 TEST_F(LabelTest, VersionWithoutDateIsBoldGothic) {
     CLabelVersion label;
     ASSERT_TRUE(label.SubclassWindow(m_hStatic));
-    EXPECT_TRUE(label.Make(ProgramPath().c_str(), "041104b0", false));
+    std::string path = ProgramPath();
+    EXPECT_TRUE(label.Make(&path[0], "041104b0", false));
     EXPECT_EQ("Ver ", Text(label));
     LOGFONTA lf = FontOf(m_hStatic);
     EXPECT_EQ(16, lf.lfHeight);
@@ -243,10 +245,11 @@ TEST_F(LabelTest, VersionWithoutDateIsBoldGothic) {
 TEST_F(LabelTest, VersionOfAMissingFileHasNeitherVersionNorDate) {
     CLabelVersion label;
     ASSERT_TRUE(label.SubclassWindow(m_hStatic));
-    EXPECT_TRUE(label.Make("C:\\no such folder\\none.exe", "041104b0", true));
+    char missing[] = "C:\\no such folder\\none.exe";
+    EXPECT_TRUE(label.Make(missing, "041104b0", true));
     EXPECT_EQ("Ver ", Text(label));
     // The dated Make took the GUI font for good: a later one keeps it.
-    EXPECT_TRUE(label.Make("C:\\no such folder\\none.exe", "041104b0", false));
+    EXPECT_TRUE(label.Make(missing, "041104b0", false));
     LOGFONTA gui = {};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
     EXPECT_STREQ(gui.lfFaceName, FontOf(m_hStatic).lfFaceName);
