@@ -296,10 +296,7 @@ void COrdovanDlg::OnPaint() {
     dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
 }
 
-// A themed control asks the dialog to paint the background behind it into
-// the control's own device context. Clipping the controls out of that
-// context, as the base class does for the dialog's own, would leave the
-// control unable to draw itself at all; that background is erased whole.
+// The image shown while the minimised window is dragged: the program icon.
 LRESULT COrdovanDlg::OnQueryDragIcon(WPARAM wParam, LPARAM lParam) {
     (void)wParam;
     (void)lParam;
