@@ -90,7 +90,6 @@ struct AFX_API AfxDispatch {
     static LRESULT v_wnd(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_mouse(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT b_wheel(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
-    static LRESULT v_timer(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_scroll(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_drawitem(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_measureitem(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
@@ -235,8 +234,8 @@ protected:                                                    \
 #define ON_WM_MOUSEMOVE() AFX_ON_WM(WM_MOUSEMOVE, v_mouse, void (CWnd::*)(UINT, CPoint), OnMouseMove)
 // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 #define ON_WM_MOUSEWHEEL() AFX_ON_WM(WM_MOUSEWHEEL, b_wheel, BOOL (CWnd::*)(UINT, short, CPoint), OnMouseWheel)
-// void OnTimer(UINT_PTR nIDEvent)
-#define ON_WM_TIMER() AFX_ON_WM(WM_TIMER, v_timer, void (CWnd::*)(UINT_PTR), OnTimer)
+// void OnTimer(UINT nIDEvent)
+#define ON_WM_TIMER() AFX_ON_WM(WM_TIMER, v_u, void (CWnd::*)(UINT), OnTimer)
 // void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 #define ON_WM_HSCROLL() AFX_ON_WM(WM_HSCROLL, v_scroll, void (CWnd::*)(UINT, UINT, CScrollBar*), OnHScroll)
 #define ON_WM_VSCROLL() AFX_ON_WM(WM_VSCROLL, v_scroll, void (CWnd::*)(UINT, UINT, CScrollBar*), OnVScroll)

@@ -117,11 +117,6 @@ LRESULT AfxDispatch::b_wheel(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w,
                                                                        PointOf(l));
 }
 
-LRESULT AfxDispatch::v_timer(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM, BOOL*) {
-    (Wnd(p)->*Handler<void (CWnd::*)(UINT_PTR)>(e))(static_cast<UINT_PTR>(w));
-    return 0;
-}
-
 LRESULT AfxDispatch::v_scroll(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     CScrollBar* bar = static_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(l)));
     (Wnd(p)->*Handler<void (CWnd::*)(UINT, UINT, CScrollBar*)>(e))(LOWORD(w), HIWORD(w), bar);

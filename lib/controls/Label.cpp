@@ -11,8 +11,7 @@ const int kFlashBackground = 2;
 
 BEGIN_MESSAGE_MAP(CLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
-    // The timer IDs of this class fit a UINT.
-    AFX_ON_WM(WM_TIMER, v_u, void (CWnd::*)(UINT), OnTimer)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CLabel::CLabel()

@@ -4,6 +4,7 @@
 // and control classes. Nearly everything is checked at compile time; the
 // few run-time cases cover default arguments and the variable-argument
 // form of SetValistAttach.
+#include "ApiCheck.h"
 #include "Vokit.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,6 @@
 #include <cstdarg>
 #include <cstddef>
 #include <type_traits>
-
-// The member (or function) expression has exactly the given type.
-#define CHECK_TYPE(expr, ...) static_assert(std::is_same_v<decltype(expr), __VA_ARGS__>, #expr)
-// An overload of exactly this type exists.
-#define CHECK_OVERLOAD(expr, ...)                                                                            \
-    static_assert(std::is_same_v<decltype(static_cast<__VA_ARGS__>(expr)), __VA_ARGS__>, #expr)
-// Derived publicly from Base.
-#define CHECK_BASE(Base, Derived)                                                                            \
-    static_assert(std::is_base_of_v<Base, Derived> && std::is_convertible_v<Derived*, Base*>,                \
-                  #Derived " is a " #Base)
 
 namespace api_conformance {
 
@@ -51,18 +42,12 @@ CHECK_TYPE(CAttachEntry::rcCur, RECT);
 CHECK_TYPE(CAttachEntry::nWidth, int);
 CHECK_TYPE(CAttachEntry::nHeight, int);
 CHECK_TYPE(CAttachEntry::nFlags, int);
-static_assert(offsetof(CAttachEntry, nID) == 0 &&
-              offsetof(CAttachEntry, nID) < offsetof(CAttachEntry, nKind) &&
-              offsetof(CAttachEntry, nKind) < offsetof(CAttachEntry, rcGiven) &&
-              offsetof(CAttachEntry, rcGiven) < offsetof(CAttachEntry, rcOffset) &&
-              offsetof(CAttachEntry, rcOffset) < offsetof(CAttachEntry, rcPercent) &&
-              offsetof(CAttachEntry, rcPercent) < offsetof(CAttachEntry, nRefID) &&
-              offsetof(CAttachEntry, nRefID) < offsetof(CAttachEntry, pRef) &&
-              offsetof(CAttachEntry, pRef) < offsetof(CAttachEntry, rcNew) &&
-              offsetof(CAttachEntry, rcNew) < offsetof(CAttachEntry, rcCur) &&
-              offsetof(CAttachEntry, rcCur) < offsetof(CAttachEntry, nWidth) &&
-              offsetof(CAttachEntry, nWidth) < offsetof(CAttachEntry, nHeight) &&
-              offsetof(CAttachEntry, nHeight) < offsetof(CAttachEntry, nFlags));
+static_assert(FieldsInOrder(offsetof(CAttachEntry, nID), offsetof(CAttachEntry, nKind),
+                            offsetof(CAttachEntry, rcGiven), offsetof(CAttachEntry, rcOffset),
+                            offsetof(CAttachEntry, rcPercent), offsetof(CAttachEntry, nRefID),
+                            offsetof(CAttachEntry, pRef), offsetof(CAttachEntry, rcNew),
+                            offsetof(CAttachEntry, rcCur), offsetof(CAttachEntry, nWidth),
+                            offsetof(CAttachEntry, nHeight), offsetof(CAttachEntry, nFlags)));
 
 static_assert(std::has_virtual_destructor_v<CAttachForm> && std::is_default_constructible_v<CAttachForm>);
 CHECK_OVERLOAD(&CAttachForm::SetSize, void (CAttachForm::*)(int, int));
@@ -156,13 +141,10 @@ CHECK_TYPE(tag_COLINFO::nEditType, int);
 static_assert(std::is_pointer_v<decltype(tag_COLINFO::pEditInfo)>);
 CHECK_TYPE(tag_COLINFO::nData1, int);
 CHECK_TYPE(tag_COLINFO::nData2, int);
-static_assert(offsetof(tag_COLINFO, pszText) == 0 &&
-              offsetof(tag_COLINFO, pszText) < offsetof(tag_COLINFO, nFormat) &&
-              offsetof(tag_COLINFO, nFormat) < offsetof(tag_COLINFO, cx) &&
-              offsetof(tag_COLINFO, cx) < offsetof(tag_COLINFO, nEditType) &&
-              offsetof(tag_COLINFO, nEditType) < offsetof(tag_COLINFO, pEditInfo) &&
-              offsetof(tag_COLINFO, pEditInfo) < offsetof(tag_COLINFO, nData1) &&
-              offsetof(tag_COLINFO, nData1) < offsetof(tag_COLINFO, nData2));
+static_assert(FieldsInOrder(offsetof(tag_COLINFO, pszText), offsetof(tag_COLINFO, nFormat),
+                            offsetof(tag_COLINFO, cx), offsetof(tag_COLINFO, nEditType),
+                            offsetof(tag_COLINFO, pEditInfo), offsetof(tag_COLINFO, nData1),
+                            offsetof(tag_COLINFO, nData2)));
 
 static_assert(std::is_standard_layout_v<tag_CBINFO> && offsetof(tag_CBINFO, pszLayout) == 0 &&
               offsetof(tag_CBINFO, pszItems) == sizeof(const char*));
