@@ -21,9 +21,7 @@ const char kWildcards[] = "*?";
 
 // FindOneOf steps over double-byte characters, so a trail byte 0x5C (as in
 // "ソ") is not taken for a backslash.
-bool IsPlainFileName(const CString& name) {
-    return !name.IsEmpty() && name.FindOneOf(kNotInFileName) < 0;
-}
+bool IsPlainFileName(const CString& name) { return !name.IsEmpty() && name.FindOneOf(kNotInFileName) < 0; }
 
 bool HasWildcard(const CString& path) { return path.FindOneOf(kWildcards) >= 0; }
 
@@ -101,8 +99,8 @@ int CFileItem::Compare(CFileItem* other, int key) {
 }
 
 bool CFileItem::IsEqual(const CFileItem* other) const {
-    return other && m_strFolder == other->m_strFolder && m_strName == other->m_strName &&
-           m_nSize == other->m_nSize && m_ftTime.dwLowDateTime == other->m_ftTime.dwLowDateTime &&
+    return other && m_strFolder == other->m_strFolder && m_strName == other->m_strName && m_nSize == other->m_nSize &&
+           m_ftTime.dwLowDateTime == other->m_ftTime.dwLowDateTime &&
            m_ftTime.dwHighDateTime == other->m_ftTime.dwHighDateTime;
 }
 

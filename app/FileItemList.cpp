@@ -14,7 +14,7 @@ PFN_CREATE_RUN_PROGRESS g_pfnCreateRunProgress = nullptr;
 
 namespace {
 
-const UINT IDS_NO_MEMORY = 61457;       // "メモリが足りません。"
+const UINT IDS_NO_MEMORY = 61457;  // "メモリが足りません。"
 const int kMaxReportedFailures = 10;
 
 CFileItem* ItemOf(CObject* object) { return static_cast<CFileItem*>(object); }
@@ -144,8 +144,7 @@ CString CFileItemList::Execute() {
     for (POSITION pos = m_list.GetTailPosition(); pos;) {
         CFileItem* item = ItemOf(m_list.GetPrev(pos));
         progress->StepIt();
-        if (progress->IsCancelled() &&
-            AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        if (progress->IsCancelled() && AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES) {
             break;
         }
         CString message;

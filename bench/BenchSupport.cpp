@@ -56,8 +56,7 @@ bool ScratchFolder::MakeFiles(const char* format, int count) const {
     static const char kContent[] = "bench file\r\n";
     for (int i = 0; i < count; ++i) {
         const std::string path = m_path + "\\" + NameOf(format, i);
-        HANDLE file =
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return false;
         DWORD written = 0;
         WriteFile(file, kContent, sizeof kContent - 1, &written, nullptr);

@@ -21,9 +21,7 @@ tag_COLINFO g_colInfo[CFileListCtrl::COLUMN_COUNT] = {
     {"日付", LVCFMT_LEFT, 120, LX_EDIT_NONE, "%s", 1, 4},
 };
 
-CFileItem* ItemOfRow(const CListCtrl* pList, int row) {
-    return reinterpret_cast<CFileItem*>(pList->GetItemData(row));
-}
+CFileItem* ItemOfRow(const CListCtrl* pList, int row) { return reinterpret_cast<CFileItem*>(pList->GetItemData(row)); }
 
 }  // namespace
 
@@ -235,8 +233,7 @@ void SelectItems(CListCtrlEx* pList, CObList* items) {
         int first = -1;
         auto range = rows.equal_range(FileItemHash(*wanted));
         for (auto it = range.first; it != range.second; ++it) {
-            if ((first < 0 || it->second < first) && ItemOfRow(pList, it->second)->IsEqual(wanted))
-                first = it->second;
+            if ((first < 0 || it->second < first) && ItemOfRow(pList, it->second)->IsEqual(wanted)) first = it->second;
         }
         if (first >= 0) pList->SetSel(first, TRUE);
     }

@@ -39,19 +39,10 @@ HICON LoadProgramIcon() {
 }  // namespace
 
 COrdovanDlg::COrdovanDlg(CWnd* pParent)
-    : CAttachDialog(IDD_ORDOVAN_DIALOG, pParent),
-      m_recentFolder(kHistorySize),
-      m_recentMoveFolder(kHistorySize),
-      m_editStartNumber("%.0lf"),
-      m_nStartNumber(0),
-      m_bRenameFile(FALSE),
-      m_bSubFolder(FALSE),
-      m_bMoveRename(FALSE),
-      m_hIcon(LoadProgramIcon()),
-      m_bMsgDelete(true),
-      m_bMsgReset(true),
-      m_bMsgContinueStart(true),
-      m_hButtonBitmaps{} {}
+    : CAttachDialog(IDD_ORDOVAN_DIALOG, pParent), m_recentFolder(kHistorySize), m_recentMoveFolder(kHistorySize),
+      m_editStartNumber("%.0lf"), m_nStartNumber(0), m_bRenameFile(FALSE), m_bSubFolder(FALSE), m_bMoveRename(FALSE),
+      m_hIcon(LoadProgramIcon()), m_bMsgDelete(true), m_bMsgReset(true), m_bMsgContinueStart(true), m_hButtonBitmaps{} {
+}
 
 COrdovanDlg::~COrdovanDlg() {
     // The buttons only showed the bitmaps; they are ours to delete, once the
@@ -153,8 +144,8 @@ void COrdovanDlg::RegisterLayout() {
     SetVaAttach(IDC_DELETE, AT_TOP, AK_FORM, AT_RIGHT, AK_FORM, A_END);
     // The two arrow buttons share the list's height: their common edge sits
     // at half of it.
-    SetVaAttach(IDC_UP, AT_TOP, AK_FORM, AT_BOTTOM, AK_CTRL_PERCENT, AR_BOTTOM, IDC_FILE_LIST, AP_BOTTOM, 50,
-                AT_RIGHT, AK_FORM, A_END);
+    SetVaAttach(IDC_UP, AT_TOP, AK_FORM, AT_BOTTOM, AK_CTRL_PERCENT, AR_BOTTOM, IDC_FILE_LIST, AP_BOTTOM, 50, AT_RIGHT,
+                AK_FORM, A_END);
     SetVaAttach(IDC_DOWN, AT_TOP, AK_CTRL_PERCENT, AR_TOP, IDC_FILE_LIST, AP_TOP, 50, AT_RIGHT, AK_FORM, AT_BOTTOM,
                 AK_FORM, A_END);
     SetVaAttach(IDC_FILE_LIST, AT_TOP, AK_FORM, AT_RIGHT, AK_FORM, AT_LEFT, AK_FORM, AT_BOTTOM, AK_FORM, A_END);
@@ -306,9 +297,7 @@ LRESULT COrdovanDlg::OnQueryDragIcon(WPARAM wParam, LPARAM lParam) {
 // ---- Help and about box ------------------------------------------------------------
 
 // The help page beside the program, in the system's viewer for HTML files.
-void COrdovanDlg::OnHelpButton() {
-    OpenHelpPage(GetProgramFolder());
-}
+void COrdovanDlg::OnHelpButton() { OpenHelpPage(GetProgramFolder()); }
 
 void COrdovanDlg::OnAbout() {
     CAboutDlg dlg;

@@ -36,26 +36,26 @@ public:
     // Writes the field values and the three histories (dialog close).
     void SaveSettings();
 
-    CRecent m_recentFolder;             // target folders
-    CRecent m_recentMoveFolder;         // copy destinations
-    CVoButtonEdit m_editFolder;         // 1000
-    CVoButtonEdit m_editMoveFolder;     // 1015
-    CVoCalcEdit m_editStartNumber;      // 1004
-    CFileListCtrl m_listCtrl;           // 1006
-    CRecentComboBox m_comboFileName;    // 1002, with the file-name history
-    CString m_strSample;                // 1005
-    int m_nStartNumber;                 // 1004
-    CString m_strCurrentFileName;       // 1002
-    BOOL m_bRenameFile;                 // 1001: the base name replaces each name
-    CString m_strContinuePath;          // 1000
-    BOOL m_bSubFolder;                  // 1007
-    CString m_strMoveFolder;            // 1015
-    BOOL m_bMoveRename;                 // 1014: copy first, then rename the copy
+    CRecent m_recentFolder;           // target folders
+    CRecent m_recentMoveFolder;       // copy destinations
+    CVoButtonEdit m_editFolder;       // 1000
+    CVoButtonEdit m_editMoveFolder;   // 1015
+    CVoCalcEdit m_editStartNumber;    // 1004
+    CFileListCtrl m_listCtrl;         // 1006
+    CRecentComboBox m_comboFileName;  // 1002, with the file-name history
+    CString m_strSample;              // 1005
+    int m_nStartNumber;               // 1004
+    CString m_strCurrentFileName;     // 1002
+    BOOL m_bRenameFile;               // 1001: the base name replaces each name
+    CString m_strContinuePath;        // 1000
+    BOOL m_bSubFolder;                // 1007
+    CString m_strMoveFolder;          // 1015
+    BOOL m_bMoveRename;               // 1014: copy first, then rename the copy
     HICON m_hIcon;
-    CFileItemList m_fileList;           // the target files in run order
-    bool m_bMsgDelete;                  // ask before deleting list entries
-    bool m_bMsgReset;                   // ask before emptying the list
-    bool m_bMsgContinueStart;           // ask before a run
+    CFileItemList m_fileList;  // the target files in run order
+    bool m_bMsgDelete;         // ask before deleting list entries
+    bool m_bMsgReset;          // ask before emptying the list
+    bool m_bMsgContinueStart;  // ask before a run
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

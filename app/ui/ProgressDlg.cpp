@@ -17,15 +17,8 @@ const int kBarMax = 0x7FFF;
 }  // namespace
 
 CProgressDlg::CProgressDlg(UINT nTitleID)
-    : CDialog(IDD_PROGRESS),
-      m_nTitleID(nTitleID ? nTitleID : IDS_PROGRESS_TITLE),
-      m_nLower(0),
-      m_nUpper(100),
-      m_nStep(5),
-      m_bCancel(FALSE),
-      m_bOwnerDisabled(FALSE),
-      m_nPos(0),
-      m_hWndOwner(nullptr) {}
+    : CDialog(IDD_PROGRESS), m_nTitleID(nTitleID ? nTitleID : IDS_PROGRESS_TITLE), m_nLower(0), m_nUpper(100),
+      m_nStep(5), m_bCancel(FALSE), m_bOwnerDisabled(FALSE), m_nPos(0), m_hWndOwner(nullptr) {}
 
 CProgressDlg::~CProgressDlg() {
     if (m_hWnd || m_bOwnerDisabled) DestroyWindow();

@@ -4,12 +4,8 @@
 #include "resource.h"
 
 CSettingsDlg::CSettingsDlg(CWnd* pParent)
-    : CDialog(IDD_SETTINGS, pParent),
-      m_bClearFolder(false),
-      m_bClearFileName(false),
-      m_bMsgDelete(TRUE),
-      m_bMsgReset(TRUE),
-      m_bMsgContinueStart(TRUE) {}
+    : CDialog(IDD_SETTINGS, pParent), m_bClearFolder(false), m_bClearFileName(false), m_bMsgDelete(TRUE),
+      m_bMsgReset(TRUE), m_bMsgContinueStart(TRUE) {}
 
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

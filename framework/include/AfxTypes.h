@@ -120,9 +120,7 @@ public:
     }
     BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::IntersectRect(this, lpRect1, lpRect2); }
     BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::UnionRect(this, lpRect1, lpRect2); }
-    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) {
-        return ::SubtractRect(this, lpRectSrc1, lpRectSrc2);
-    }
+    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) { return ::SubtractRect(this, lpRectSrc1, lpRectSrc2); }
 
     void operator=(const RECT& srcRect) { ::CopyRect(this, &srcRect); }
     bool operator==(const RECT& rect) const { return ::EqualRect(this, &rect) != 0; }

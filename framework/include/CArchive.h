@@ -30,7 +30,7 @@ public:
     BOOL IsByteSwapping() const { return FALSE; }
     BOOL IsBufferEmpty() const { return m_nBufPos >= m_buffer.size(); }
     CFile* GetFile() const { return m_pFile; }
-    UINT GetObjectSchema();          // the schema of the object being loaded; then (UINT)-1
+    UINT GetObjectSchema();  // the schema of the object being loaded; then (UINT)-1
     void SetObjectSchema(UINT nSchema) { m_nObjectSchema = nSchema; }
 
     void* m_pDocument = nullptr;
@@ -141,8 +141,8 @@ private:
     UINT m_nObjectSchema = static_cast<UINT>(-1);
     size_t m_nBufSize;
     std::vector<BYTE> m_buffer;
-    size_t m_nBufPos = 0;     // loading: next byte to hand out; storing: unused
-    size_t m_nBufFill = 0;    // loading: bytes valid in m_buffer
+    size_t m_nBufPos = 0;   // loading: next byte to hand out; storing: unused
+    size_t m_nBufFill = 0;  // loading: bytes valid in m_buffer
     bool m_bClosed = false;
     BOOL m_bLastObjectNew = FALSE;
 
@@ -156,7 +156,7 @@ private:
     void WriteTag(DWORD nIndex, bool bClass);
     std::map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
-    DWORD m_nMapCount = 1;   // index 0 stands for the null pointer
+    DWORD m_nMapCount = 1;  // index 0 stands for the null pointer
 };
 
 AFX_API CArchive& AFXAPI operator<<(CArchive& ar, const CString& string);

@@ -37,7 +37,7 @@ public:
 
 protected:
     BOOL m_bOpenFileDialog;
-    CString m_strFilter;   // '|' separated, turned into zero separated
+    CString m_strFilter;  // '|' separated, turned into zero separated
     CString m_strDefExt;
     char m_szFileName[MAX_PATH];
     char m_szFileTitle[MAX_PATH];

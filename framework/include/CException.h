@@ -122,16 +122,16 @@ private:
 };
 
 #define TRY try
-#define CATCH(class_name, e) \
-    catch (class_name * e) { \
+#define CATCH(class_name, e)                                                                                           \
+    catch (class_name * e) {                                                                                           \
         CExceptionAutoDelete _afxAutoDelete_##e(e);
-#define AND_CATCH(class_name, e) \
-    }                            \
-    catch (class_name * e) {     \
+#define AND_CATCH(class_name, e)                                                                                       \
+    }                                                                                                                  \
+    catch (class_name * e) {                                                                                           \
         CExceptionAutoDelete _afxAutoDelete_##e(e);
-#define END_CATCH }
-#define CATCH_ALL(e) CATCH(CException, e)
+#define END_CATCH        }
+#define CATCH_ALL(e)     CATCH(CException, e)
 #define AND_CATCH_ALL(e) AND_CATCH(CException, e)
-#define END_CATCH_ALL }
-#define THROW(e) throw e
-#define THROW_LAST() throw
+#define END_CATCH_ALL    }
+#define THROW(e)         throw e
+#define THROW_LAST()     throw

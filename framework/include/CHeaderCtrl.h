@@ -17,7 +17,8 @@ public:
         return SendMessage(HDM_SETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)) != 0;
     }
     int InsertItem(int nPos, HDITEMA* phdi) {
-        return static_cast<int>(SendMessage(HDM_INSERTITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi)));
+        return static_cast<int>(
+            SendMessage(HDM_INSERTITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi)));
     }
     BOOL DeleteItem(int nPos) { return SendMessage(HDM_DELETEITEM, static_cast<WPARAM>(nPos)) != 0; }
     BOOL GetItemRect(int nIndex, LPRECT lpRect) const {

@@ -18,8 +18,7 @@ public:
 
     // Columns
     int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
-    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                     int nSubItem = -1);
+    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
     BOOL DeleteColumn(int nCol);
     BOOL GetColumn(int nCol, LVCOLUMNA* pColumn) const;
     BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn);

@@ -25,10 +25,10 @@ class CArchive;
 struct AFX_API CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                      // 0xFFFF: not serialisable
-    CObject*(PASCAL* m_pfnCreateObject)(); // null: not dynamically creatable
+    UINT m_wSchema;                         // 0xFFFF: not serialisable
+    CObject*(PASCAL* m_pfnCreateObject)();  // null: not dynamically creatable
     CRuntimeClass*(PASCAL* m_pfnGetBaseClass)();
-    CRuntimeClass* m_pNextClass;         // registry chain, see AFX_CLASSINIT
+    CRuntimeClass* m_pNextClass;  // registry chain, see AFX_CLASSINIT
 
     CObject* CreateObject();
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
@@ -84,41 +84,40 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                           \
-protected:                                                    \
-    static CRuntimeClass* PASCAL _GetBaseClass();             \
-                                                              \
-public:                                                       \
-    static CRuntimeClass class##class_name;                   \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+protected:                                                                                                             \
+    static CRuntimeClass* PASCAL _GetBaseClass();                                                                      \
+                                                                                                                       \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
     virtual CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name)       \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* PASCAL CreateObject();
 
-#define DECLARE_SERIAL(class_name)  \
-    DECLARE_DYNCREATE(class_name)   \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb);
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                        \
-    CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }       \
-    CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)),   \
-                                                   wSchema, pfnNew, &class_name::_GetBaseClass,        \
-                                                   nullptr};                                           \
-    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                          \
+#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                       \
+    CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }                       \
+    CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), wSchema,         \
+                                                   pfnNew,      &class_name::_GetBaseClass,           nullptr};        \
+    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                                          \
     CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                        \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }      \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                                              \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                    \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }                        \
-    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)    \
-    CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) {                                 \
-        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                \
-        return ar;                                                                                \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                                              \
+    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)                         \
+    CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) {                                                      \
+        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                                      \
+        return ar;                                                                                                     \
     }

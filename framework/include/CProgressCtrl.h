@@ -13,8 +13,14 @@ public:
     void SetRange32(int nLower, int nUpper) { SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper); }
     void GetRange(int& nLower, int& nUpper) const;
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
-    int SetPos(int nPos) { return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos))))); }
-    int OffsetPos(int nPos) { return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos))))); }
-    int SetStep(int nStep) { return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep))))); }
+    int SetPos(int nPos) {
+        return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos)))));
+    }
+    int OffsetPos(int nPos) {
+        return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos)))));
+    }
+    int SetStep(int nStep) {
+        return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep)))));
+    }
     int StepIt() { return static_cast<int>(static_cast<short>(LOWORD(SendMessage(PBM_STEPIT)))); }
 };

@@ -21,8 +21,8 @@ public:
     CString(const CString& src);
     CString(CString&& src) noexcept;
     CString(char ch, int nRepeat = 1);
-    CString(LPCSTR lpsz);                  // null gives the empty string
-    CString(LPCSTR lpch, int nLength);     // exactly nLength bytes (may hold zeros)
+    CString(LPCSTR lpsz);               // null gives the empty string
+    CString(LPCSTR lpch, int nLength);  // exactly nLength bytes (may hold zeros)
     CString(const unsigned char* lpsz);
     ~CString();
 
@@ -75,7 +75,7 @@ public:
     int Insert(int nIndex, char ch);
     int Insert(int nIndex, LPCSTR pstr);
     int Delete(int nIndex, int nCount = 1);
-    void TrimRight();                 // white space
+    void TrimRight();  // white space
     void TrimRight(char chTarget);
     void TrimRight(LPCSTR lpszTargets);
     void TrimLeft();
@@ -119,8 +119,8 @@ private:
     };
     Data* GetData() const { return reinterpret_cast<Data*>(m_pchData) - 1; }
     bool IsShared() const;
-    void AllocBuffer(int nLen);       // fresh block of nLen bytes, length nLen
-    void Release();                   // back to the shared empty string
+    void AllocBuffer(int nLen);  // fresh block of nLen bytes, length nLen
+    void Release();              // back to the shared empty string
     void AssignCopy(const char* src, int nLen);
     void AppendBytes(const char* src, int nLen);
 

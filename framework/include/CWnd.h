@@ -33,8 +33,8 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // --- the handle map ---
-    static CWnd* PASCAL FromHandle(HWND hWnd);            // permanent or temporary
-    static CWnd* PASCAL FromHandlePermanent(HWND hWnd);   // null when not attached
+    static CWnd* PASCAL FromHandle(HWND hWnd);           // permanent or temporary
+    static CWnd* PASCAL FromHandlePermanent(HWND hWnd);  // null when not attached
     static void PASCAL DeleteTempMap();
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -45,10 +45,10 @@ public:
     HWND UnsubclassWindow();
 
     // --- creation ---
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID, void* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                  int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
@@ -233,8 +233,8 @@ protected:
 AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Registers (once) and returns a window class name with the framework's
 // procedure and the given class style, cursor, background and icon.
-AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                          HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                          HICON hIcon = nullptr);
 // Deletes every temporary wrapper (windows, DCs, GDI objects, menus).
 AFX_API void AFXAPI AfxDeleteTempMaps();
 // The main window of the application (null when there is none).

@@ -62,7 +62,7 @@ LRESULT AfxDispatch::i_create(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM, 
 
 LRESULT AfxDispatch::v_size(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     (Wnd(p)->*Handler<void (CWnd::*)(UINT, int, int)>(e))(static_cast<UINT>(w), static_cast<short>(LOWORD(l)),
-                                                           static_cast<short>(HIWORD(l)));
+                                                          static_cast<short>(HIWORD(l)));
     return 0;
 }
 
@@ -78,8 +78,8 @@ LRESULT AfxDispatch::b_dc(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LP
 // lParam carries an AFX_CTLCOLOR (see CWnd::OnWndMsg).
 LRESULT AfxDispatch::h_ctlcolor(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM, LPARAM l, BOOL*) {
     const AFX_CTLCOLOR* cc = reinterpret_cast<const AFX_CTLCOLOR*>(l);
-    HBRUSH brush = (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(e))(
-        CDC::FromHandle(cc->hDC), CWnd::FromHandle(cc->hWnd), cc->nCtlType);
+    HBRUSH brush = (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(e))(CDC::FromHandle(cc->hDC),
+                                                                              CWnd::FromHandle(cc->hWnd), cc->nCtlType);
     return reinterpret_cast<LRESULT>(brush);
 }
 
@@ -114,7 +114,7 @@ LRESULT AfxDispatch::v_mouse(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w,
 
 LRESULT AfxDispatch::b_wheel(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     return (Wnd(p)->*Handler<BOOL (CWnd::*)(UINT, short, CPoint)>(e))(LOWORD(w), static_cast<short>(HIWORD(w)),
-                                                                       PointOf(l));
+                                                                      PointOf(l));
 }
 
 LRESULT AfxDispatch::v_scroll(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
@@ -125,13 +125,13 @@ LRESULT AfxDispatch::v_scroll(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w
 
 LRESULT AfxDispatch::v_drawitem(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     (Wnd(p)->*Handler<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(e))(static_cast<int>(w),
-                                                                  reinterpret_cast<LPDRAWITEMSTRUCT>(l));
+                                                                 reinterpret_cast<LPDRAWITEMSTRUCT>(l));
     return TRUE;
 }
 
 LRESULT AfxDispatch::v_measureitem(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     (Wnd(p)->*Handler<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(e))(static_cast<int>(w),
-                                                                     reinterpret_cast<LPMEASUREITEMSTRUCT>(l));
+                                                                    reinterpret_cast<LPMEASUREITEMSTRUCT>(l));
     return TRUE;
 }
 
@@ -145,7 +145,7 @@ LRESULT AfxDispatch::l_point(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM, L
 
 LRESULT AfxDispatch::b_setcursor(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     return (Wnd(p)->*Handler<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(w)),
-                                                                     LOWORD(l), HIWORD(l));
+                                                                    LOWORD(l), HIWORD(l));
 }
 
 LRESULT AfxDispatch::v_contextmenu(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
@@ -180,6 +180,6 @@ LRESULT AfxDispatch::v_dropfiles(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARA
 
 LRESULT AfxDispatch::v_activate(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     (Wnd(p)->*Handler<void (CWnd::*)(UINT, CWnd*, BOOL)>(e))(LOWORD(w), CWnd::FromHandle(reinterpret_cast<HWND>(l)),
-                                                              HIWORD(w));
+                                                             HIWORD(w));
     return 0;
 }

@@ -2,10 +2,10 @@
 #include "CArchive.h"
 
 namespace {
-const WORD wNullTag = 0;           // a null object pointer
-const WORD wNewClassTag = 0xFFFF;  // a class record follows
-const WORD wClassTag = 0x8000;     // a reference to a class met before
-const WORD wBigObjectTag = 0x7FFF; // a dword index follows
+const WORD wNullTag = 0;            // a null object pointer
+const WORD wNewClassTag = 0xFFFF;   // a class record follows
+const WORD wClassTag = 0x8000;      // a reference to a class met before
+const WORD wBigObjectTag = 0x7FFF;  // a dword index follows
 const DWORD dwBigClassTag = 0x80000000;
 const UINT nMaxStringChunk = 64 * 1024;
 }  // namespace

@@ -38,11 +38,20 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) { (void)lpDele
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     LRESULT result = TRUE;
     switch (message) {
-    case WM_DRAWITEM: DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); break;
-    case WM_MEASUREITEM: MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); break;
-    case WM_COMPAREITEM: result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)); break;
-    case WM_DELETEITEM: DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)); break;
-    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    case WM_DRAWITEM:
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        break;
+    case WM_MEASUREITEM:
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        break;
+    case WM_COMPAREITEM:
+        result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
+    case WM_DELETEITEM:
+        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        break;
+    default:
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }
     if (pResult) *pResult = result;
     return TRUE;

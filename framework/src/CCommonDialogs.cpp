@@ -72,8 +72,8 @@ INT_PTR CColorDialog::DoModal() {
 
 // --- CFileDialog ---------------------------------------------------------
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
-                         LPCSTR lpszFilter, CWnd* pParentWnd)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags, LPCSTR lpszFilter,
+                         CWnd* pParentWnd)
     : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt) {
     memset(&m_ofn, 0, sizeof m_ofn);
     memset(m_szFileName, 0, sizeof m_szFileName);

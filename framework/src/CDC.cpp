@@ -91,8 +91,7 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC) {
 }
 
 BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData) {
-    HDC hDC =
-        ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData));
+    HDC hDC = ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData));
     if (!Attach(hDC)) return FALSE;
     OwnedDCs().insert(m_hDC);
     return TRUE;
@@ -107,25 +106,19 @@ CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
 
 // --- selection -----------------------------------------------------------
 
-CPen* CDC::SelectObject(CPen* pPen) {
-    return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen)));
-}
+CPen* CDC::SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen))); }
 
 CBrush* CDC::SelectObject(CBrush* pBrush) {
     return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
 }
 
-CFont* CDC::SelectObject(CFont* pFont) {
-    return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont)));
-}
+CFont* CDC::SelectObject(CFont* pFont) { return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont))); }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
     return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
 }
 
-CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
-    return CGdiObject::FromHandle(SelectObject(HandleOf(pObject)));
-}
+CGdiObject* CDC::SelectObject(CGdiObject* pObject) { return CGdiObject::FromHandle(SelectObject(HandleOf(pObject))); }
 
 // Selecting a region sets the clipping region; the result is the region's
 // kind (SIMPLEREGION, ...), not a previous object.
@@ -153,9 +146,7 @@ CFont* CDC::GetCurrentFont() const {
     return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
-CPen* CDC::GetCurrentPen() const {
-    return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN)));
-}
+CPen* CDC::GetCurrentPen() const { return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN))); }
 
 CBrush* CDC::GetCurrentBrush() const {
     return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
@@ -271,9 +262,7 @@ BOOL CDC::RestoreDC(int nSavedDC) {
 
 int CDC::GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
 
-int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
-    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
-}
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
 
 int CDC::IntersectClipRect(LPCRECT lpRect) {
     return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
@@ -309,9 +298,7 @@ BOOL CDC::Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, l
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
 
-BOOL CDC::Rectangle(LPCRECT lpRect) {
-    return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
+BOOL CDC::Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
 
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
     return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
@@ -319,9 +306,7 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
 
-BOOL CDC::Ellipse(LPCRECT lpRect) {
-    return Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
+BOOL CDC::Ellipse(LPCRECT lpRect) { return Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, BrushOf(pBrush)); }
 
@@ -343,8 +328,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-               clrTopLeft, clrBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+               clrBottomRight);
 }
 
 // A one-pixel frame: the top and left edges in clrTopLeft, the right and
@@ -357,9 +342,7 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
     FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
 }
 
-BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
-    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
-}
+BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
 
 BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
     return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
@@ -399,14 +382,11 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
 
 // --- text ----------------------------------------------------------------
 
-BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount) {
-    return ::TextOutA(m_hDC, x, y, lpszString, nCount);
-}
+BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount) { return ::TextOutA(m_hDC, x, y, lpszString, nCount); }
 
 BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths) {
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths) {
     return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 
@@ -429,9 +409,7 @@ CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str, s
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRICA lpMetrics) const { return ::GetTextMetricsA(m_hAttribDC, lpMetrics); }
 
-int CDC::GetTextFace(int nCount, LPSTR lpszFacename) const {
-    return ::GetTextFaceA(m_hAttribDC, nCount, lpszFacename);
-}
+int CDC::GetTextFace(int nCount, LPSTR lpszFacename) const { return ::GetTextFaceA(m_hAttribDC, nCount, lpszFacename); }
 
 // --- window DCs ----------------------------------------------------------
 

@@ -55,10 +55,7 @@ void ExchangeInteger(CDataExchange* pDX, int nIDC, Int& value, long long lo, lon
 }  // namespace
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate),
-      m_pDlgWnd(pDlgWnd),
-      m_hWndLastControl(nullptr),
-      m_bEditLastControl(FALSE) {}
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr), m_bEditLastControl(FALSE) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
     HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);

@@ -16,14 +16,13 @@ END_MESSAGE_MAP()
 CDialog::CDialog() : m_nIDHelp(0), m_lpszTemplateName(nullptr), m_nIDTemplate(0), m_pParentWnd(nullptr) {}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDHelp(nIDTemplate),
-      m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)),
-      m_nIDTemplate(nIDTemplate),
+    : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_nIDTemplate(nIDTemplate),
       m_pParentWnd(pParentWnd) {}
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     : m_nIDHelp(0), m_lpszTemplateName(lpszTemplateName), m_nIDTemplate(0), m_pParentWnd(pParentWnd) {
-    if (IS_INTRESOURCE(lpszTemplateName)) m_nIDTemplate = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDTemplate = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
 CDialog::~CDialog() {
@@ -63,7 +62,8 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, CWnd* pParentWnd) {
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
     m_lpszTemplateName = lpszTemplateName;
-    if (IS_INTRESOURCE(lpszTemplateName)) m_nIDTemplate = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDTemplate = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
     m_pParentWnd = pParentWnd;
     if (!pParentWnd) pParentWnd = AfxGetMainWnd();
     return CreateFromTemplate(LoadTemplate(), pParentWnd);
@@ -99,8 +99,9 @@ INT_PTR CDialog::DoModal() {
             if (const auto& handlers = AfxGetModalHandlers(); handlers.pfnDialog) handlers.pfnDialog(this);
         }
         if (!m_bEndModal) RunModalLoop();
-        if (m_hWnd) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        if (m_hWnd)
+            ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                           SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_bInModalLoop = FALSE;
 

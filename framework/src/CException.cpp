@@ -43,42 +43,63 @@ BOOL CMemoryException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pn
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError) {
     switch (lOsError) {
-    case NO_ERROR: return none;
-    case ERROR_FILE_NOT_FOUND: return fileNotFound;
+    case NO_ERROR:
+        return none;
+    case ERROR_FILE_NOT_FOUND:
+        return fileNotFound;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_DRIVE:
-    case ERROR_FILENAME_EXCED_RANGE: return badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return tooManyOpenFiles;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return badPath;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return tooManyOpenFiles;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
     case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS: return accessDenied;
-    case ERROR_INVALID_HANDLE: return invalidFile;
-    case ERROR_CURRENT_DIRECTORY: return removeCurrentDir;
-    case ERROR_CANNOT_MAKE: return directoryFull;
+    case ERROR_ALREADY_EXISTS:
+        return accessDenied;
+    case ERROR_INVALID_HANDLE:
+        return invalidFile;
+    case ERROR_CURRENT_DIRECTORY:
+        return removeCurrentDir;
+    case ERROR_CANNOT_MAKE:
+        return directoryFull;
     case ERROR_SEEK:
-    case ERROR_NEGATIVE_SEEK: return badSeek;
-    case ERROR_SHARING_VIOLATION: return sharingViolation;
-    case ERROR_LOCK_VIOLATION: return lockViolation;
+    case ERROR_NEGATIVE_SEEK:
+        return badSeek;
+    case ERROR_SHARING_VIOLATION:
+        return sharingViolation;
+    case ERROR_LOCK_VIOLATION:
+        return lockViolation;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return diskFull;
-    case ERROR_HANDLE_EOF: return endOfFile;
-    default: return generic;
+    case ERROR_HANDLE_DISK_FULL:
+        return diskFull;
+    case ERROR_HANDLE_EOF:
+        return endOfFile;
+    default:
+        return generic;
     }
 }
 
 int PASCAL CFileException::ErrnoToException(int nErrno) {
     switch (nErrno) {
-    case 0: return none;
-    case ENOENT: return fileNotFound;
+    case 0:
+        return none;
+    case ENOENT:
+        return fileNotFound;
     case EACCES:
-    case EEXIST: return accessDenied;
-    case EMFILE: return tooManyOpenFiles;
-    case EBADF: return invalidFile;
-    case ENOSPC: return diskFull;
-    default: return generic;
+    case EEXIST:
+        return accessDenied;
+    case EMFILE:
+        return tooManyOpenFiles;
+    case EBADF:
+        return invalidFile;
+    case ENOSPC:
+        return diskFull;
+    default:
+        return generic;
     }
 }
 

@@ -38,17 +38,33 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
     m_strFileName = lpszFileName;
     DWORD access;
     switch (nOpenFlags & 3) {
-    case modeRead: access = GENERIC_READ; break;
-    case modeWrite: access = GENERIC_WRITE; break;
-    default: access = GENERIC_READ | GENERIC_WRITE; break;
+    case modeRead:
+        access = GENERIC_READ;
+        break;
+    case modeWrite:
+        access = GENERIC_WRITE;
+        break;
+    default:
+        access = GENERIC_READ | GENERIC_WRITE;
+        break;
     }
     DWORD share;
     switch (nOpenFlags & 0x70) {
-    case shareExclusive: share = 0; break;
-    case shareDenyWrite: share = FILE_SHARE_READ; break;
-    case shareDenyRead: share = FILE_SHARE_WRITE; break;
-    case shareDenyNone: share = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default: share = 0; break;
+    case shareExclusive:
+        share = 0;
+        break;
+    case shareDenyWrite:
+        share = FILE_SHARE_READ;
+        break;
+    case shareDenyRead:
+        share = FILE_SHARE_WRITE;
+        break;
+    case shareDenyNone:
+        share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        break;
+    default:
+        share = 0;
+        break;
     }
     DWORD creation = OPEN_EXISTING;
     if (nOpenFlags & modeCreate) creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
@@ -70,16 +86,14 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
 UINT CFile::Read(void* lpBuf, UINT nCount) {
     if (nCount == 0) return 0;
     DWORD got = 0;
-    if (!ReadFile(m_hFile, lpBuf, nCount, &got, nullptr))
-        ThrowLastError(m_strFileName);
+    if (!ReadFile(m_hFile, lpBuf, nCount, &got, nullptr)) ThrowLastError(m_strFileName);
     return got;
 }
 
 void CFile::Write(const void* lpBuf, UINT nCount) {
     if (nCount == 0) return;
     DWORD written = 0;
-    if (!WriteFile(m_hFile, lpBuf, nCount, &written, nullptr))
-        ThrowLastError(m_strFileName);
+    if (!WriteFile(m_hFile, lpBuf, nCount, &written, nullptr)) ThrowLastError(m_strFileName);
     if (written != nCount) AfxThrowFileException(CFileException::diskFull, -1, m_strFileName);
 }
 
@@ -87,23 +101,20 @@ ULONGLONG CFile::Seek(LONGLONG lOff, UINT nFrom) {
     LARGE_INTEGER distance, result;
     distance.QuadPart = lOff;
     DWORD method = nFrom == begin ? FILE_BEGIN : (nFrom == end ? FILE_END : FILE_CURRENT);
-    if (!SetFilePointerEx(m_hFile, distance, &result, method))
-        ThrowLastError(m_strFileName);
+    if (!SetFilePointerEx(m_hFile, distance, &result, method)) ThrowLastError(m_strFileName);
     return static_cast<ULONGLONG>(result.QuadPart);
 }
 
 ULONGLONG CFile::GetPosition() const {
     LARGE_INTEGER zero, result;
     zero.QuadPart = 0;
-    if (!SetFilePointerEx(m_hFile, zero, &result, FILE_CURRENT))
-        ThrowLastError(m_strFileName);
+    if (!SetFilePointerEx(m_hFile, zero, &result, FILE_CURRENT)) ThrowLastError(m_strFileName);
     return static_cast<ULONGLONG>(result.QuadPart);
 }
 
 ULONGLONG CFile::GetLength() const {
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(m_hFile, &size))
-        ThrowLastError(m_strFileName);
+    if (!GetFileSizeEx(m_hFile, &size)) ThrowLastError(m_strFileName);
     return static_cast<ULONGLONG>(size.QuadPart);
 }
 
@@ -113,8 +124,7 @@ void CFile::SetLength(ULONGLONG dwNewLen) {
 }
 
 void CFile::Flush() {
-    if (m_hFile != hFileNull && !FlushFileBuffers(m_hFile))
-        ThrowLastError(m_strFileName);
+    if (m_hFile != hFileNull && !FlushFileBuffers(m_hFile)) ThrowLastError(m_strFileName);
 }
 
 void CFile::Close() {
@@ -155,8 +165,7 @@ BOOL PASCAL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus& rStatus) {
 }
 
 void PASCAL CFile::Rename(LPCSTR lpszOldName, LPCSTR lpszNewName) {
-    if (!MoveFileA(lpszOldName, lpszNewName))
-        ThrowLastError(lpszOldName);
+    if (!MoveFileA(lpszOldName, lpszNewName)) ThrowLastError(lpszOldName);
 }
 
 void PASCAL CFile::Remove(LPCSTR lpszFileName) {

@@ -76,8 +76,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
     if (!hObject) return nullptr;
     const WrapperKind* kind = KindOf(hObject);
     CGdiObject* temp = GdiObjectMap().LookupTemporary(hObject);
-    if (temp && (temp->m_hObject != hObject || temp->GetRuntimeClass() != kind->pClass))
-        DropTemporary(hObject);
+    if (temp && (temp->m_hObject != hObject || temp->GetRuntimeClass() != kind->pClass)) DropTemporary(hObject);
     return GdiObjectMap().FromHandle(hObject, kind->pfnNew);
 }
 
@@ -104,9 +103,7 @@ BOOL CGdiObject::DeleteObject() {
     return IsStockObject(hObject) ? TRUE : ::DeleteObject(hObject);
 }
 
-int CGdiObject::GetObject(int nCount, LPVOID lpObject) const {
-    return ::GetObjectA(m_hObject, nCount, lpObject);
-}
+int CGdiObject::GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
 
 BOOL CGdiObject::CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
 
@@ -134,9 +131,7 @@ CBrush::CBrush(int nIndex, COLORREF crColor) { CreateHatchBrush(nIndex, crColor)
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
 
-BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) {
-    return Attach(::CreateHatchBrush(nIndex, crColor));
-}
+BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) { return Attach(::CreateHatchBrush(nIndex, crColor)); }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
     return pBitmap ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject))) : FALSE;
@@ -146,9 +141,7 @@ BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
 // stock objects: deleting them does nothing.
 BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
 
-BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
-    return Attach(::CreateBrushIndirect(lpLogBrush));
-}
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
 
 // --- CFont ---------------------------------------------------------------
 
@@ -157,11 +150,10 @@ IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) { return Attach(::CreateFontIndirectA(lpLogFont)); }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
-                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
-                       BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename) {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                nPitchAndFamily, lpszFacename));
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename) {
+    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
@@ -201,9 +193,7 @@ BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName) {
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
 
-BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {
-    return Attach(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap)));
-}
+BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap))); }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
@@ -229,17 +219,13 @@ BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::Creat
 
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
 
-BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) {
-    return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
-}
+BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
 
 BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) {
     return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
 }
 
-void CRgn::SetRectRgn(int x1, int y1, int x2, int y2) {
-    ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2);
-}
+void CRgn::SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2); }
 
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
     return ::CombineRgn(static_cast<HRGN>(m_hObject), pRgn1 ? static_cast<HRGN>(pRgn1->m_hObject) : nullptr,
@@ -260,9 +246,7 @@ IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
 BOOL CPalette::CreatePalette(const LOGPALETTE* lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) {
-    return pDC ? Attach(::CreateHalftonePalette(pDC->m_hDC)) : FALSE;
-}
+BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return pDC ? Attach(::CreateHalftonePalette(pDC->m_hDC)) : FALSE; }
 
 // A palette's object data is its number of entries (a WORD).
 int CPalette::GetEntryCount() const {

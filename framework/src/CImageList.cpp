@@ -22,9 +22,7 @@ void DropTemporary(HIMAGELIST hImageList) {
     }
 }
 
-HBITMAP BitmapOf(const CBitmap* pBitmap) {
-    return pBitmap ? static_cast<HBITMAP>(pBitmap->m_hObject) : nullptr;
-}
+HBITMAP BitmapOf(const CBitmap* pBitmap) { return pBitmap ? static_cast<HBITMAP>(pBitmap->m_hObject) : nullptr; }
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
@@ -55,8 +53,7 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
 // mask) is the colour that becomes transparent.
 BOOL CImageList::Create(LPCSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask) {
     HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-    return Attach(
-        ImageList_LoadImageA(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_DEFAULTCOLOR));
+    return Attach(ImageList_LoadImageA(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_DEFAULTCOLOR));
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList) {
@@ -69,8 +66,7 @@ BOOL CImageList::Attach(HIMAGELIST hImageList) {
 
 HIMAGELIST CImageList::Detach() {
     HIMAGELIST hImageList = m_hImageList;
-    if (hImageList && ImageListMap().LookupPermanent(hImageList) == this)
-        ImageListMap().RemoveHandle(hImageList);
+    if (hImageList && ImageListMap().LookupPermanent(hImageList) == this) ImageListMap().RemoveHandle(hImageList);
     m_hImageList = nullptr;
     return hImageList;
 }

@@ -133,8 +133,8 @@ BOOL CListCtrl::SetItem(const LVITEMA* pItem) {
     return SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(pItem)) != 0;
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam) {
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam) {
     LVITEMA item = {};
     item.mask = nMask;
     item.iItem = nItem;
@@ -262,9 +262,7 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK) {
     return SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), bPartialOK) != 0;
 }
 
-BOOL CListCtrl::Scroll(CSize size) {
-    return SendMessage(LVM_SCROLL, static_cast<WPARAM>(size.cx), size.cy) != 0;
-}
+BOOL CListCtrl::Scroll(CSize size) { return SendMessage(LVM_SCROLL, static_cast<WPARAM>(size.cx), size.cy) != 0; }
 
 int CListCtrl::GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
 
@@ -327,9 +325,7 @@ BOOL CListCtrl::SetTextColor(COLORREF cr) { return SendMessage(LVM_SETTEXTCOLOR,
 
 COLORREF CListCtrl::GetTextBkColor() const { return static_cast<COLORREF>(SendMessage(LVM_GETTEXTBKCOLOR)); }
 
-BOOL CListCtrl::SetTextBkColor(COLORREF cr) {
-    return SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(cr)) != 0;
-}
+BOOL CListCtrl::SetTextBkColor(COLORREF cr) { return SendMessage(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(cr)) != 0; }
 
 // --- owner draw ----------------------------------------------------------
 

@@ -10,8 +10,8 @@ CMemFile::CMemFile(const BYTE* lpBuffer, UINT nBufferSize) {
 }
 
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom) {
-    LONGLONG base = nFrom == begin ? 0 : (nFrom == end ? static_cast<LONGLONG>(m_data.size())
-                                                        : static_cast<LONGLONG>(m_nPosition));
+    LONGLONG base =
+        nFrom == begin ? 0 : (nFrom == end ? static_cast<LONGLONG>(m_data.size()) : static_cast<LONGLONG>(m_nPosition));
     LONGLONG target = base + lOff;
     if (target < 0) AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
     m_nPosition = static_cast<size_t>(target);

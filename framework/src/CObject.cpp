@@ -7,10 +7,10 @@
 namespace {
 // Registered classes of all loaded modules, newest first.
 CRuntimeClass* g_pFirstClass = nullptr;
-}
+}  // namespace
 
-CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr,
-                                       &CObject::_GetBaseClass, nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
+                                       nullptr,   &CObject::_GetBaseClass,           nullptr};
 static const AFX_CLASSINIT g_initCObject(RUNTIME_CLASS(CObject));
 
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }

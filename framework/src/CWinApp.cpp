@@ -12,13 +12,8 @@ AFX_MODAL_HANDLERS g_modalHandlers = {};
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_hInstance(nullptr),
-      m_lpCmdLine(nullptr),
-      m_nCmdShow(SW_SHOWNORMAL),
-      m_pszAppName(nullptr),
-      m_pszExeName(nullptr),
-      m_pMainWnd(nullptr),
-      m_msgCur() {
+    : m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
+      m_pszExeName(nullptr), m_pMainWnd(nullptr), m_msgCur() {
     if (lpszAppName) {
         m_strAppName = lpszAppName;
         m_pszAppName = m_strAppName;

@@ -32,8 +32,8 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
         t_pWndInit = nullptr;
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         pWnd->Attach(hWnd);
-        WNDPROC old = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+        WNDPROC old =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
         AfxWindowInternals::SetSuper(pWnd, old == &AfxWndProc ? nullptr : old);
     }
     return CallNextHookEx(t_hHookCbt, code, wParam, lParam);
@@ -59,8 +59,7 @@ BOOL AfxWindowInternals::UnhookWindowCreate() {
     return taken;
 }
 
-BOOL AfxWindowInternals::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
-                                        LRESULT* pResult) {
+BOOL AfxWindowInternals::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     CWnd* pChild = CWnd::FromHandlePermanent(hWndChild);
     if (!pChild) return FALSE;
     LRESULT result = 0;
@@ -79,8 +78,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     t_lastSentMsg.wParam = wParam;
     t_lastSentMsg.lParam = lParam;
     ++t_nWndProcDepth;
-    LRESULT result = AfxCallGuarded([&]() -> LRESULT { return pWnd->WindowProc(nMsg, wParam, lParam); },
-                                    nMsg == WM_CREATE ? -1 : 0);
+    LRESULT result =
+        AfxCallGuarded([&]() -> LRESULT { return pWnd->WindowProc(nMsg, wParam, lParam); }, nMsg == WM_CREATE ? -1 : 0);
     --t_nWndProcDepth;
     t_lastSentMsg = saved;
 
@@ -277,9 +276,13 @@ HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         return mis->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(hWndParent, static_cast<int>(mis->CtlID));
     }
-    case WM_COMPAREITEM: return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-    case WM_DELETEITEM: return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
-    default: (void)wParam; return nullptr;
+    case WM_COMPAREITEM:
+        return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM:
+        return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+    default:
+        (void)wParam;
+        return nullptr;
     }
 }
 }  // namespace
@@ -320,7 +323,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             AfxWindowInternals::ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, pResult))
             return TRUE;
         break;
-    default: break;
+    default:
+        break;
     }
 
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(key, 0, 0);
@@ -347,8 +351,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     (void)wParam;
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
     if (!pNMHDR) return FALSE;
-    if (pNMHDR->hwndFrom &&
-        AfxWindowInternals::ReflectToChild(pNMHDR->hwndFrom, WM_NOTIFY, wParam, lParam, pResult))
+    if (pNMHDR->hwndFrom && AfxWindowInternals::ReflectToChild(pNMHDR->hwndFrom, WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_NOTIFY, pNMHDR->code, static_cast<UINT>(pNMHDR->idFrom));
     if (!entry) return FALSE;

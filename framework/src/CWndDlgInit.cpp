@@ -15,10 +15,13 @@ const size_t kHeaderSize = sizeof(WORD) + sizeof(WORD) + sizeof(DWORD);
 UINT MessageOf(WORD stored) {
     switch (stored) {
     case kStoredListAdd:
-    case LB_ADDSTRING: return LB_ADDSTRING;
+    case LB_ADDSTRING:
+        return LB_ADDSTRING;
     case kStoredComboAdd:
-    case CB_ADDSTRING: return CB_ADDSTRING;
-    default: return 0;
+    case CB_ADDSTRING:
+        return CB_ADDSTRING;
+    default:
+        return 0;
     }
 }
 }  // namespace

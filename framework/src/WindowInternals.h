@@ -7,9 +7,9 @@
 
 // The colour query of a WM_CTLCOLORxxx message, as the handlers see it.
 struct AFX_CTLCOLOR {
-    HWND hWnd;       // the control
+    HWND hWnd;  // the control
     HDC hDC;
-    UINT nCtlType;   // CTLCOLOR_xxx
+    UINT nCtlType;  // CTLCOLOR_xxx
 };
 
 struct AfxWindowInternals {

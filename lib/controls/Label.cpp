@@ -15,12 +15,8 @@ BEGIN_MESSAGE_MAP(CLabel, CStatic)
 END_MESSAGE_MAP()
 
 CLabel::CLabel()
-    : m_clrText(::GetSysColor(COLOR_WINDOWTEXT)),
-      m_hBkBrush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE))),
-      m_hOffBrush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE))),
-      m_lf(),
-      m_bPhase(FALSE),
-      m_bFlashing(FALSE),
+    : m_clrText(::GetSysColor(COLOR_WINDOWTEXT)), m_hBkBrush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE))),
+      m_hOffBrush(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE))), m_lf(), m_bPhase(FALSE), m_bFlashing(FALSE),
       m_nFlashMode(kFlashNone) {
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_lf, &m_lf);
     m_font.CreateFontIndirect(&m_lf);

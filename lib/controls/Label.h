@@ -37,7 +37,7 @@ public:
     CString m_strSaved;  // the text when a text flash started
     BOOL m_bPhase;
     BOOL m_bFlashing;
-    int m_nFlashMode;    // 0 none, 1 text, 2 background
+    int m_nFlashMode;  // 0 none, 1 text, 2 background
 
     DECLARE_MESSAGE_MAP()
 

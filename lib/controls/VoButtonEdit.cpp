@@ -90,9 +90,14 @@ void CVoButtonEdit::OnSize(UINT nType, int cx, int cy) {
 
 void CVoButtonEdit::OnVoButtom() {
     switch (m_type) {
-    case BT_FOLDER: ChooseFolder(); break;
-    case BT_FILE: ChooseFile(); break;
-    default: break;
+    case BT_FOLDER:
+        ChooseFolder();
+        break;
+    case BT_FILE:
+        ChooseFile();
+        break;
+    default:
+        break;
     }
 }
 

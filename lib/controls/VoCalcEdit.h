@@ -46,8 +46,8 @@ protected:
     double m_dMaxValue;
 
 private:
-    bool m_bInCalc = false;        // Calc runs (its message box may repaint or refocus)
-    bool m_bSkipTrailByte = false; // the next character is the second byte of a refused one
+    bool m_bInCalc = false;         // Calc runs (its message box may repaint or refocus)
+    bool m_bSkipTrailByte = false;  // the next character is the second byte of a refused one
 
     DECLARE_MESSAGE_MAP()
 };

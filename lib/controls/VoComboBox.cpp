@@ -11,8 +11,7 @@ CVoComboBox::~CVoComboBox() = default;
 // Return is recognised by its key code in the key messages of the box and
 // of its edit field; other messages keep their wParam.
 BOOL CVoComboBox::PreTranslateMessage(MSG* pMsg) {
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && pMsg->wParam == VK_RETURN)
-        pMsg->wParam = VK_TAB;
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && pMsg->wParam == VK_RETURN) pMsg->wParam = VK_TAB;
     return CComboBox::PreTranslateMessage(pMsg);
 }
 
@@ -30,7 +29,8 @@ CString CVoComboBox::GetSelectText(bool fromList) {
         if (index >= 0) GetLBText(index, text);
         break;
     }
-    default: break;  // CBS_SIMPLE
+    default:
+        break;  // CBS_SIMPLE
     }
     return text;
 }

@@ -9,12 +9,8 @@ BEGIN_MESSAGE_MAP(CVoEdit, CEdit)
 END_MESSAGE_MAP()
 
 CVoEdit::CVoEdit()
-    : m_hBrush(::CreateSolidBrush(RGB(255, 255, 255))),
-      m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
-      m_crBk(RGB(255, 255, 255)),
-      m_logFont(),
-      m_bEnterTab(true),
-      m_bCustomBk(false) {}
+    : m_hBrush(::CreateSolidBrush(RGB(255, 255, 255))), m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
+      m_crBk(RGB(255, 255, 255)), m_logFont(), m_bEnterTab(true), m_bCustomBk(false) {}
 
 CVoEdit::~CVoEdit() {
     m_font.DeleteObject();
@@ -51,7 +47,8 @@ BOOL CVoEdit::PreTranslateMessage(MSG* pMsg) {
 int CVoEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CEdit::OnCreate(lpCreateStruct) == -1) return -1;
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_logFont, &m_logFont);
-    if (m_font.CreateFontIndirect(&m_logFont)) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.m_hObject), FALSE);
+    if (m_font.CreateFontIndirect(&m_logFont))
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.m_hObject), FALSE);
     return 0;
 }
 
@@ -60,9 +57,14 @@ int CVoEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 // when it was chosen (SetBkColor, EnableWindow(true)), else button face.
 HBRUSH CVoEdit::CtlColor(CDC* pDC, UINT nCtlColor) {
     switch (nCtlColor) {
-    case CTLCOLOR_EDIT: ReplaceBrush(m_crBk); break;
-    case CTLCOLOR_STATIC: ReplaceBrush(m_bCustomBk ? m_crBk : ::GetSysColor(COLOR_BTNFACE)); break;
-    default: return m_hBrush;
+    case CTLCOLOR_EDIT:
+        ReplaceBrush(m_crBk);
+        break;
+    case CTLCOLOR_STATIC:
+        ReplaceBrush(m_bCustomBk ? m_crBk : ::GetSysColor(COLOR_BTNFACE));
+        break;
+    default:
+        return m_hBrush;
     }
     if (m_font.m_hObject) pDC->SelectObject(&m_font);
     pDC->SetTextColor(m_crText);

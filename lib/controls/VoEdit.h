@@ -35,13 +35,13 @@ protected:
     // Invalidates, erases and repaints the field now.
     void RedrawNow();
 
-    HBRUSH m_hBrush;          // brush of the last colour request; owned
+    HBRUSH m_hBrush;  // brush of the last colour request; owned
     COLORREF m_crText;
     COLORREF m_crBk;
     LOGFONTA m_logFont;
-    CFont m_font;             // made only when the field creates its own window
+    CFont m_font;  // made only when the field creates its own window
     bool m_bEnterTab;
-    bool m_bCustomBk;         // a read-only or disabled field shows m_crBk
+    bool m_bCustomBk;  // a read-only or disabled field shows m_crBk
 
     DECLARE_MESSAGE_MAP()
 };

@@ -54,9 +54,7 @@ unsigned long CGroupData::GetColor() const { return m_color; }
 unsigned long& CGroupData::GetColor() { return m_color; }
 void CGroupData::SetColor(unsigned long color) { m_color = color; }
 
-bool CGroupData::IsEmpty() const {
-    return m_strGroup1.IsEmpty() && m_strGroup2.IsEmpty() && m_strGroup3.IsEmpty();
-}
+bool CGroupData::IsEmpty() const { return m_strGroup1.IsEmpty() && m_strGroup2.IsEmpty() && m_strGroup3.IsEmpty(); }
 
 void CGroupData::Empty() {
     m_strGroup1.Empty();
@@ -66,8 +64,7 @@ void CGroupData::Empty() {
 }
 
 bool CGroupData::operator==(const CGroupData& other) {
-    return m_strGroup1 == other.m_strGroup1 && m_strGroup2 == other.m_strGroup2 &&
-           m_strGroup3 == other.m_strGroup3;
+    return m_strGroup1 == other.m_strGroup1 && m_strGroup2 == other.m_strGroup2 && m_strGroup3 == other.m_strGroup3;
 }
 
 bool CGroupData::operator!=(const CGroupData& other) { return !(*this == other); }
@@ -79,15 +76,15 @@ bool CGroupData::Serch(const CGroupData& key, short mode) const {
     const bool same2 = key.m_strGroup2 == m_strGroup2;
     const bool same3 = key.m_strGroup3 == m_strGroup3;
     switch (mode) {
-        case 0:
-            if (!same1) return false;
-            if (key.m_strGroup2.IsEmpty() && key.m_strGroup3.IsEmpty()) return true;
-            if (same2 && key.m_strGroup3.IsEmpty()) return true;
-            return same2 && same3;
-        case 1:
-            return same1 || same2 || same3;
-        default:
-            return false;
+    case 0:
+        if (!same1) return false;
+        if (key.m_strGroup2.IsEmpty() && key.m_strGroup3.IsEmpty()) return true;
+        if (same2 && key.m_strGroup3.IsEmpty()) return true;
+        return same2 && same3;
+    case 1:
+        return same1 || same2 || same3;
+    default:
+        return false;
     }
 }
 
@@ -121,8 +118,8 @@ CGroupData& CGroupData::SetTreeText(const char* text, char separator) {
 
 CString CGroupData::GetClipboardText() const {
     CString text;
-    text.Format("%s,%s,%s,%d", ClipboardName(m_strGroup1), ClipboardName(m_strGroup2),
-                ClipboardName(m_strGroup3), static_cast<int>(m_color));
+    text.Format("%s,%s,%s,%d", ClipboardName(m_strGroup1), ClipboardName(m_strGroup2), ClipboardName(m_strGroup3),
+                static_cast<int>(m_color));
     return text;
 }
 

@@ -29,9 +29,7 @@ int EdgeBit(int nEdge) { return 1 << nEdge; }
 int Opposite(int nEdge) { return kBottom - nEdge; }  // top<->bottom, left<->right
 BOOL IsVertical(int nEdge) { return nEdge == kTop || nEdge == kBottom; }
 BOOL IsNear(int nEdge) { return nEdge == kTop || nEdge == kLeft; }  // top or left
-BOOL NeedsRef(int nKind) {
-    return nKind == AK_CTRL_ADJACENT || nKind == AK_CTRL_SAME || nKind == AK_CTRL_PERCENT;
-}
+BOOL NeedsRef(int nKind) { return nKind == AK_CTRL_ADJACENT || nKind == AK_CTRL_SAME || nKind == AK_CTRL_PERCENT; }
 
 // The RECT member of each edge (RECT order differs from edge order).
 LONG RECT::*const kRectMember[kEdgeCount] = {&RECT::top, &RECT::left, &RECT::right, &RECT::bottom};
@@ -52,27 +50,14 @@ int ToCoord(long long nValue) { return static_cast<int>(nValue); }
 // --- CAttachEntry ----------------------------------------------------------
 
 CAttachEntry::CAttachEntry(UINT nIDCtrl)
-    : nID(nIDCtrl),
-      nKind{AK_NONE, AK_NONE, AK_NONE, AK_NONE},
-      rcGiven{kNotGiven, kNotGiven, kNotGiven, kNotGiven},
-      rcOffset{0, 0, 0, 0},
-      rcPercent{0, 0, 0, 0},
-      nRefID{0, 0, 0, 0},
-      pRef{nullptr, nullptr, nullptr, nullptr},
-      rcNew{0, 0, 0, 0},
-      rcCur{0, 0, 0, 0},
-      nWidth(0),
-      nHeight(0),
-      nFlags(0) {}
+    : nID(nIDCtrl), nKind{AK_NONE, AK_NONE, AK_NONE, AK_NONE}, rcGiven{kNotGiven, kNotGiven, kNotGiven, kNotGiven},
+      rcOffset{0, 0, 0, 0}, rcPercent{0, 0, 0, 0}, nRefID{0, 0, 0, 0}, pRef{nullptr, nullptr, nullptr, nullptr},
+      rcNew{0, 0, 0, 0}, rcCur{0, 0, 0, 0}, nWidth(0), nHeight(0), nFlags(0) {}
 
 // --- CAttachForm -------------------------------------------------------------
 
 CAttachForm::CAttachForm()
-    : m_bRealized(FALSE),
-      m_nEntryCount(0),
-      m_nPercentBaseX(100),
-      m_nPercentBaseY(100),
-      m_nFormWidth(0),
+    : m_bRealized(FALSE), m_nEntryCount(0), m_nPercentBaseX(100), m_nPercentBaseY(100), m_nFormWidth(0),
       m_nFormHeight(0) {}
 
 CAttachForm::~CAttachForm() {
@@ -247,8 +232,7 @@ int CAttachForm::RealizeAttach() {
             int nSign = 0;
             if (RectEdge(e.rcGiven, nEdge) != kNotGiven) continue;
             if (!GetAnchor(e, nEdge, FALSE, &nAnchor, &nSign)) continue;
-            RectEdge(e.rcOffset, nEdge) =
-                ToCoord(nSign * (static_cast<long long>(RectEdge(e.rcCur, nEdge)) - nAnchor));
+            RectEdge(e.rcOffset, nEdge) = ToCoord(nSign * (static_cast<long long>(RectEdge(e.rcCur, nEdge)) - nAnchor));
         }
     }
     if (!SolveAll(FALSE)) return 0;

@@ -35,7 +35,7 @@ enum {
     AP_LEFT = 10,
     AP_RIGHT = 11,
     AP_BOTTOM = 12,
-    AR_TOP = 13, // reference control ID of an edge (kinds 2, 4 and 6)
+    AR_TOP = 13,  // reference control ID of an edge (kinds 2, 4 and 6)
     AR_LEFT = 14,
     AR_RIGHT = 15,
     AR_BOTTOM = 16
@@ -117,10 +117,10 @@ public:
     virtual int Resize(int cx, int cy);
 
 protected:
-    BOOL m_bRealized;  // set by a successful RealizeAttach; Resize needs it
+    BOOL m_bRealized;                                      // set by a successful RealizeAttach; Resize needs it
     CArray<CAttachEntry, const CAttachEntry&> m_arrEntry;  // in registration order
-    int m_nEntryCount;    // always m_arrEntry.GetSize()
-    int m_nPercentBaseX;  // 100: percentages are hundredths of the size
+    int m_nEntryCount;                                     // always m_arrEntry.GetSize()
+    int m_nPercentBaseX;                                   // 100: percentages are hundredths of the size
     int m_nPercentBaseY;
     int m_nFormWidth;  // the form size that offsets and percentages refer to
     int m_nFormHeight;

@@ -139,8 +139,7 @@ void CListCtrlEx::DrawIcons(CDC* pDC, const LVITEMA& item, const CRect& rcItem, 
     const int nStateImage = static_cast<int>((item.state & LVIS_STATEIMAGEMASK) >> 12);
     if (nStateImage != 0) {
         HIMAGELIST hState = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_STATE));
-        if (hState)
-            ImageList_Draw(hState, nStateImage - 1, pDC->m_hDC, rcItem.left, rcItem.top, ILD_TRANSPARENT);
+        if (hState) ImageList_Draw(hState, nStateImage - 1, pDC->m_hDC, rcItem.left, rcItem.top, ILD_TRANSPARENT);
     }
 
     HIMAGELIST hSmall = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL));
@@ -157,8 +156,8 @@ void CListCtrlEx::DrawIcons(CDC* pDC, const LVITEMA& item, const CRect& rcItem, 
             if (cxImage < cx) cx = cxImage;
             if (cyImage < cy) cy = cyImage;
         }
-        ImageList_DrawEx(hSmall, item.iImage, pDC->m_hDC, rcIcon.left, rcIcon.top, cx, cy, m_clrListBk,
-                         clrBlend, nStyle | (item.state & LVIS_OVERLAYMASK));
+        ImageList_DrawEx(hSmall, item.iImage, pDC->m_hDC, rcIcon.left, rcIcon.top, cx, cy, m_clrListBk, clrBlend,
+                         nStyle | (item.state & LVIS_OVERLAYMASK));
     }
 }
 

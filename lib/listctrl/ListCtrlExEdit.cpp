@@ -129,9 +129,8 @@ int CListCtrlEx::MoveControl(UINT nChar, int nItem, int nCol) {
 // exactly one row is selected.
 void CListCtrlEx::_MoveControl(int nItem, int nCol) {
     const tag_COLINFO* pColumn = ColumnRecord(nCol);
-    if (nItem < 0 || nItem >= GetItemCount() || nCol < m_nFixedCols || !pColumn ||
-        pColumn->nEditType == LX_EDIT_NONE || (nItem == m_nEditItem && nCol == m_nEditCol) ||
-        GetSelectedCount() != 1) {
+    if (nItem < 0 || nItem >= GetItemCount() || nCol < m_nFixedCols || !pColumn || pColumn->nEditType == LX_EDIT_NONE ||
+        (nItem == m_nEditItem && nCol == m_nEditCol) || GetSelectedCount() != 1) {
         m_nEditItem = -1;
         m_nEditCol = -1;
         return;
@@ -190,10 +189,14 @@ CRect CListCtrlEx::CellRectInView(int nItem, int nCol) {
 
 CWnd* CListCtrlEx::EditorOf(int nEditType) {
     switch (nEditType) {
-    case LX_EDIT_TEXT: return &m_editCell;
-    case LX_EDIT_CALC: return &m_calcCell;
-    case LX_EDIT_COMBO: return &m_comboCell;
-    default: return nullptr;
+    case LX_EDIT_TEXT:
+        return &m_editCell;
+    case LX_EDIT_CALC:
+        return &m_calcCell;
+    case LX_EDIT_COMBO:
+        return &m_comboCell;
+    default:
+        return nullptr;
     }
 }
 
@@ -263,7 +266,9 @@ void CListCtrlEx::EndEdit(BOOL bHide) {
     CString strText;
     bool bWrite = true;
     switch (pColumn->nEditType) {
-    case LX_EDIT_TEXT: m_editCell.GetWindowText(strText); break;
+    case LX_EDIT_TEXT:
+        m_editCell.GetWindowText(strText);
+        break;
     case LX_EDIT_CALC:
         m_calcCell.Calc();
         m_calcCell.GetWindowText(strText);
@@ -277,7 +282,8 @@ void CListCtrlEx::EndEdit(BOOL bHide) {
         if (nTab >= 0) strText = strText.Left(nTab);
         break;
     }
-    default: return;
+    default:
+        return;
     }
     if (bWrite) SetItemText(m_nEditItem, m_nEditCol, strText);
 

@@ -22,9 +22,7 @@ BEGIN_MESSAGE_MAP(CLxComboBox, CWnd)
     ON_CONTROL_REFLECT(CBN_SELENDOK, OnSelEndOk)
 END_MESSAGE_MAP()
 
-CLxComboBox::CLxComboBox() : m_nDroppedWidth(0), m_nItemHeight(0) {
-    m_font.CreatePointFont(90, "MS UI Gothic");
-}
+CLxComboBox::CLxComboBox() : m_nDroppedWidth(0), m_nItemHeight(0) { m_font.CreatePointFont(90, "MS UI Gothic"); }
 
 CLxComboBox::~CLxComboBox() = default;
 
@@ -42,8 +40,7 @@ BOOL CLxComboBox::CreateLC(UINT nID, CRect& rect, tag_CBINFO* pInfo, CWnd* pPare
     // sure they hold whatever answered that question.
     SetItemHeight(-1, static_cast<UINT>(m_nItemHeight));
     SetItemHeight(0, static_cast<UINT>(m_nItemHeight));
-    if (CListCtrlEx* pList = LxEditor::ParentList(this))
-        pList->ControlSet(pList->m_nEditItem, pList->m_nEditCol, this);
+    if (CListCtrlEx* pList = LxEditor::ParentList(this)) pList->ControlSet(pList->m_nEditItem, pList->m_nEditCol, this);
     SetSelStr(pInfo);
     return TRUE;
 }

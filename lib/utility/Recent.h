@@ -6,7 +6,7 @@
 
 class VOKIT_API CRecent {
 public:
-    CRecent();              // capacity 20
+    CRecent();  // capacity 20
     explicit CRecent(int max);
 
     int GetSize() const;

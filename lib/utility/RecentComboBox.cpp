@@ -17,9 +17,7 @@ void CRecentComboBox::Serialize(CArchive& ar) {
     if (ar.IsLoading()) Refill();
 }
 
-bool CRecentComboBox::Write(const char* section, const char* iniFile) const {
-    return m_recent.Write(section, iniFile);
-}
+bool CRecentComboBox::Write(const char* section, const char* iniFile) const { return m_recent.Write(section, iniFile); }
 
 void CRecentComboBox::Read(const char* section, const char* iniFile) {
     m_recent.Read(section, iniFile);

@@ -83,15 +83,24 @@ CString _DateFormat(CTime time, DateType type) {
     TimeFields f;
     if (!GetFields(time, &f)) return CString();
     switch (type) {
-    case DATE_SLASH: return JoinDate(f, false, "/", "/", "");
-    case DATE_SLASH_SHORT: return JoinDate(f, true, "/", "/", "");
-    case DATE_HYPHEN: return JoinDate(f, false, "-", "-", "");
-    case DATE_HYPHEN_SHORT: return JoinDate(f, true, "-", "-", "");
-    case DATE_KANJI: return JoinDate(f, false, "年", "月", "日");
-    case DATE_KANJI_SHORT: return JoinDate(f, true, "年", "月", "日");
-    case DATE_YEAR: return f.year;
-    case DATE_MONTH: return f.month;
-    case DATE_DAY: return Number("%d", f.dayValue);
+    case DATE_SLASH:
+        return JoinDate(f, false, "/", "/", "");
+    case DATE_SLASH_SHORT:
+        return JoinDate(f, true, "/", "/", "");
+    case DATE_HYPHEN:
+        return JoinDate(f, false, "-", "-", "");
+    case DATE_HYPHEN_SHORT:
+        return JoinDate(f, true, "-", "-", "");
+    case DATE_KANJI:
+        return JoinDate(f, false, "年", "月", "日");
+    case DATE_KANJI_SHORT:
+        return JoinDate(f, true, "年", "月", "日");
+    case DATE_YEAR:
+        return f.year;
+    case DATE_MONTH:
+        return f.month;
+    case DATE_DAY:
+        return Number("%d", f.dayValue);
     }
     return CString();
 }
@@ -100,14 +109,22 @@ CString _TimeFormat(CTime time, TimeType type) {
     TimeFields f;
     if (!GetFields(time, &f)) return CString();
     switch (type) {
-    case TIME_HM: return f.hour + ":" + f.minute;
-    case TIME_HMS: return f.hour + ":" + f.minute + ":" + f.second;
-    case TIME_HM_KANJI: return f.hour + "時" + f.minute + "分";
-    case TIME_HMS_KANJI: return f.hour + "時" + f.minute + "分" + f.second + "秒";
-    case TIME_AMPM_HM: return TwelveHour(f, false, false);
-    case TIME_AMPM_HMS: return TwelveHour(f, false, true);
-    case TIME_GOZEN_HM: return TwelveHour(f, true, false);
-    case TIME_GOZEN_HMS: return TwelveHour(f, true, true);
+    case TIME_HM:
+        return f.hour + ":" + f.minute;
+    case TIME_HMS:
+        return f.hour + ":" + f.minute + ":" + f.second;
+    case TIME_HM_KANJI:
+        return f.hour + "時" + f.minute + "分";
+    case TIME_HMS_KANJI:
+        return f.hour + "時" + f.minute + "分" + f.second + "秒";
+    case TIME_AMPM_HM:
+        return TwelveHour(f, false, false);
+    case TIME_AMPM_HMS:
+        return TwelveHour(f, false, true);
+    case TIME_GOZEN_HM:
+        return TwelveHour(f, true, false);
+    case TIME_GOZEN_HMS:
+        return TwelveHour(f, true, true);
     }
     return CString();
 }
@@ -128,8 +145,10 @@ int _DtoI(double value, int mode) {
         snprintf(text, sizeof text, "%.6f", value);
         return LeadingInt(text);
     }
-    case 1: return RoundToInt(value + 0.5);
-    case 2: return RoundToInt(value);
+    case 1:
+        return RoundToInt(value + 0.5);
+    case 2:
+        return RoundToInt(value);
     }
     return 0;
 }

@@ -62,8 +62,7 @@ bool _WriteIniNum(const char* section, const char* key, int value, const char* i
 
 // Always true: single failures are not reported, and a missing rectangle or
 // key writes nothing.
-bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, const char* iniFile,
-                   bool perComputer) {
+bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, const char* iniFile, bool perComputer) {
     if (!rect || !baseKey) return true;
     _WriteIniNum(section, SideKey(baseKey, "top"), rect->top, iniFile, perComputer);
     _WriteIniNum(section, SideKey(baseKey, "bottom"), rect->bottom, iniFile, perComputer);
@@ -72,8 +71,8 @@ bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, c
     return true;
 }
 
-int _ReadIni(const char* section, const char* key, const char* iniFile, char* buffer, int bufferSize,
-             const char* def, bool perComputer) {
+int _ReadIni(const char* section, const char* key, const char* iniFile, char* buffer, int bufferSize, const char* def,
+             bool perComputer) {
     if (!buffer || bufferSize <= 0) return 0;
     CString fullKey = MakeKey(key, perComputer);
     DWORD got = GetPrivateProfileStringA(section, KeyOrNull(key, fullKey), def ? def : "", buffer,

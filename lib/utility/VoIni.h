@@ -9,10 +9,8 @@
 
 VOKIT_API bool _WriteIni(const char* section, const char* key, const char* value, const char* iniFile,
                          bool perComputer);
-VOKIT_API bool _WriteIniBool(const char* section, const char* key, bool value, const char* iniFile,
-                             bool perComputer);
-VOKIT_API bool _WriteIniNum(const char* section, const char* key, int value, const char* iniFile,
-                            bool perComputer);
+VOKIT_API bool _WriteIniBool(const char* section, const char* key, bool value, const char* iniFile, bool perComputer);
+VOKIT_API bool _WriteIniNum(const char* section, const char* key, int value, const char* iniFile, bool perComputer);
 // Writes "<key>_top", "_bottom", "_left", "_right"; always true.
 VOKIT_API bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, const char* iniFile,
                              bool perComputer);
@@ -25,8 +23,7 @@ VOKIT_API int _ReadIni(const char* section, const char* key, const char* iniFile
 VOKIT_API CString _ReadIni(const char* section, const char* key, const char* def, const char* iniFile,
                            bool perComputer);
 // "TRUE" (exactly) is true; an empty or missing value gives def; anything else false.
-VOKIT_API bool _ReadIniBool(const char* section, const char* key, bool def, const char* iniFile,
-                            bool perComputer);
+VOKIT_API bool _ReadIniBool(const char* section, const char* key, bool def, const char* iniFile, bool perComputer);
 // The leading signed decimal number of the value; 0 when there is none.
 VOKIT_API int _ReadIniNum(const char* section, const char* key, const char* iniFile, bool perComputer);
 // Sets all four sides to 0, then reads those that are stored.

@@ -9,9 +9,7 @@ namespace {
 
 // Length of a double-byte-aware step at p: 2 for a lead byte followed by a
 // trail byte, else 1.
-int CharLength(const char* p) {
-    return (AfxIsLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1;
-}
+int CharLength(const char* p) { return (AfxIsLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') ? 2 : 1; }
 
 // True when key occurs in text starting on a character boundary of text, so
 // that a match never begins on the second byte of a double-byte character.
@@ -116,13 +114,26 @@ bool _StringArrayFind(const CStringArray& array, const char* key, FindWay way) {
         const CString element = array.GetAt(i);
         bool match = false;
         switch (way) {
-            case FIND_EQUAL: match = Matches(element, key, true, true); break;
-            case FIND_CONTAINS: match = Matches(element, key, false, true); break;
-            case FIND_CONTAINED: match = Matches(key, element, false, true); break;
-            case FIND_EQUAL_NOCASE: match = Matches(element, key, true, false); break;
-            case FIND_CONTAINS_NOCASE: match = Matches(element, key, false, false); break;
-            case FIND_CONTAINED_NOCASE: match = Matches(key, element, false, false); break;
-            default: return false;
+        case FIND_EQUAL:
+            match = Matches(element, key, true, true);
+            break;
+        case FIND_CONTAINS:
+            match = Matches(element, key, false, true);
+            break;
+        case FIND_CONTAINED:
+            match = Matches(key, element, false, true);
+            break;
+        case FIND_EQUAL_NOCASE:
+            match = Matches(element, key, true, false);
+            break;
+        case FIND_CONTAINS_NOCASE:
+            match = Matches(element, key, false, false);
+            break;
+        case FIND_CONTAINED_NOCASE:
+            match = Matches(key, element, false, false);
+            break;
+        default:
+            return false;
         }
         if (match) return true;
     }

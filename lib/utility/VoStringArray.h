@@ -10,9 +10,9 @@ enum SortOrder { SORT_ASCENDING = 0, SORT_DESCENDING = 1 };
 
 // How _StringArrayFind matches an element against the key.
 enum FindWay {
-    FIND_EQUAL = 0,             // element == key
-    FIND_CONTAINS = 1,          // element contains key
-    FIND_CONTAINED = 2,         // key contains element
+    FIND_EQUAL = 0,      // element == key
+    FIND_CONTAINS = 1,   // element contains key
+    FIND_CONTAINED = 2,  // key contains element
     FIND_EQUAL_NOCASE = 3,
     FIND_CONTAINS_NOCASE = 4,
     FIND_CONTAINED_NOCASE = 5
@@ -28,4 +28,3 @@ VOKIT_API bool _Sort(CString* strings, int count, SortOrder order);
 VOKIT_API bool _StringArrayFind(const CStringArray& array, const char* key, FindWay way);
 // exact: equality, else "text contains key".
 VOKIT_API bool _StringCompare(const char* text, const char* key, bool exact, bool caseSensitive);
-

@@ -327,10 +327,15 @@ TEST_F(FileItemListRun, RenamesFromTheLastItemToTheFirst) {
     AddImages();
     EXPECT_EQ("", Str(list.Execute()));
     const std::vector<std::string> expected = {
-        "message ", "range 0 3", "step 1",
-        "stepit", "message img3.jpg -> img4.jpg",
-        "stepit", "message img2.jpg -> img3.jpg",
-        "stepit", "message img1.jpg -> img2.jpg",
+        "message ",
+        "range 0 3",
+        "step 1",
+        "stepit",
+        "message img3.jpg -> img4.jpg",
+        "stepit",
+        "message img2.jpg -> img3.jpg",
+        "stepit",
+        "message img1.jpg -> img2.jpg",
         "deleted",
     };
     EXPECT_EQ(expected, g_progress.calls);

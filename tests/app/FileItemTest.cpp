@@ -37,8 +37,8 @@ TEST(PadNumber, ZerosGoInFrontUpToTheWidthWhichIsOnlyAMinimum) {
         int number;
         const char* text;
     } cases[] = {
-        {0, 1, "1"}, {3, 8, "008"}, {10, 1, "0000000001"}, {2, 100, "100"}, {3, 1000, "1000"},
-        {-1, 7, "7"}, {4, -5, "00-5"}, {2, -5, "-5"}, {5, INT_MIN, "-2147483648"},
+        {0, 1, "1"},     {3, 8, "008"}, {10, 1, "0000000001"},       {2, 100, "100"}, {3, 1000, "1000"}, {-1, 7, "7"},
+        {4, -5, "00-5"}, {2, -5, "-5"}, {5, INT_MIN, "-2147483648"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.text, Str(PadNumber(c.width, c.number))) << c.width << ", " << c.number;
     EXPECT_EQ("2147483648", Str(PadNumber64(3, 2147483648LL)));
@@ -125,7 +125,7 @@ protected:
     }
 
     void ExpectItem(const CFileItem& item, const std::string& folder, const std::string& name,
-                         const std::string& newName) {
+                    const std::string& newName) {
         EXPECT_EQ(folder, Str(item.m_strFolder));
         EXPECT_EQ(name, Str(item.m_strName));
         EXPECT_EQ(newName, Str(item.m_strNewName));
@@ -182,7 +182,7 @@ TEST_F(FileItemRename, RefusesNamesThatAreNoPlainFileName) {
     dir.MakeDir("sub");
     // '?' is what the search shows for a character code page 932 lacks.
     const char* const cases[][2] = {
-        {"?.txt", "b.txt"}, {"*.txt", "b.txt"}, {"a.txt", "b?.txt"}, {"a.txt", "*.txt"},
+        {"?.txt", "b.txt"},      {"*.txt", "b.txt"},     {"a.txt", "b?.txt"}, {"a.txt", "*.txt"},
         {"a.txt", "sub\\b.txt"}, {"a.txt", "..\\b.txt"}, {"a.txt", ""},
     };
     for (const auto& c : cases) {

@@ -71,9 +71,8 @@ TEST(AboutDlg, ShowsTheVersionAndDateOfTheProgramAndTheAddresses) {
 TEST(AboutDlg, EscAndTheCloseBoxEndItToo) {
     {
         CAboutDlg dlg;
-        ModalScript script([](CWnd* pDlg) {
-            ::PostMessageA(pDlg->GetDlgItem(IDOK)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
-        });
+        ModalScript script(
+            [](CWnd* pDlg) { ::PostMessageA(pDlg->GetDlgItem(IDOK)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0); });
         EXPECT_EQ(IDCANCEL, dlg.DoModal());
     }
     {
@@ -85,8 +84,8 @@ TEST(AboutDlg, EscAndTheCloseBoxEndItToo) {
 
 TEST(AboutDlg, TheVersionLabelReadsTheJapaneseBlock) {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
-                                nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr));
     CLabelVersion label;
     ASSERT_TRUE(label.CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 200, 20, parent.m_hWnd, nullptr));
     char program[MAX_PATH + 1];

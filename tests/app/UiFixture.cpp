@@ -64,7 +64,8 @@ void OrdovanUiTest::Close() {
 
 void OrdovanUiTest::Click(int nID) {
     CWnd* control = dlg->GetDlgItem(nID);
-    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(control ? control->m_hWnd : nullptr));
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control ? control->m_hWnd : nullptr));
 }
 
 void OrdovanUiTest::SetCheck(int nID, bool checked) {

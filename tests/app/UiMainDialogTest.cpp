@@ -168,8 +168,8 @@ TEST_F(OrdovanUiTest, AStoredWindowRectangleIsAppliedAndTheClosingOneStored) {
     dlg->MoveWindow(50, 60, 720, 640);
     Close();
     const std::string ini = Ini();
-    for (const char* line : {"DialogRect_left=50", "DialogRect_top=60", "DialogRect_right=770",
-                                    "DialogRect_bottom=700"})
+    for (const char* line :
+         {"DialogRect_left=50", "DialogRect_top=60", "DialogRect_right=770", "DialogRect_bottom=700"})
         EXPECT_NE(std::string::npos, ini.find(prefix + line)) << line;
 }
 
@@ -265,9 +265,12 @@ TEST_F(OrdovanUiTest, TheFirstCloseWritesTheSettingsFileInItsOrder) {
     std::vector<std::string> lines = Lines(Ini());
     ASSERT_EQ(16u, lines.size()) << Ini();
     const std::vector<std::string> expected = {
-        "[ViewData]",           p + "ContinuePath=C:\\Photos", p + "MoveFolder=", p + "CurrentFileName=",
-        p + "RenameFile=FALSE", p + "MoveRename=FALSE",       p + "StartNumber=0", p + "SubFolder=FALSE",
-        p + "Figure=0",         "[RecentFolder]",             "0=C:\\Photos",     "[WindowSize]",
+        "[ViewData]",           p + "ContinuePath=C:\\Photos",
+        p + "MoveFolder=",      p + "CurrentFileName=",
+        p + "RenameFile=FALSE", p + "MoveRename=FALSE",
+        p + "StartNumber=0",    p + "SubFolder=FALSE",
+        p + "Figure=0",         "[RecentFolder]",
+        "0=C:\\Photos",         "[WindowSize]",
     };
     EXPECT_EQ(expected, std::vector<std::string>(lines.begin(), lines.begin() + 12));
     for (size_t i = 12; i < 16; ++i) EXPECT_EQ(0u, lines[i].find(p + "DialogRect_")) << lines[i];
@@ -337,7 +340,7 @@ TEST_F(OrdovanUiTest, EachComputerKeepsItsOwnValues) {
 TEST_F(OrdovanUiTest, OddStoredValuesReadSafely) {
     const std::string p = Prefix();
     WriteIni("ViewData", p + "RenameFile", "true");  // only "TRUE" is true
-    WriteIni("ViewData", p + "Figure", "12");         // not a width the list offers
+    WriteIni("ViewData", p + "Figure", "12");        // not a width the list offers
     WriteIni("ViewData", p + "StartNumber", "42abc");
     Open();
     EXPECT_EQ(0u, dlg->IsDlgButtonChecked(IDC_RENAME_FILE));
@@ -504,7 +507,8 @@ TEST(OrdovanApp, InitInstanceRunsTheDialogFromTheProgramFolderAndEnds) {
     if (existed) {
         TempDir scratch;
         ::DeleteFileA(ini.c_str());
-        HANDLE file = ::CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            ::CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written = 0;
         ::WriteFile(file, before.data(), static_cast<DWORD>(before.size()), &written, nullptr);
         ::CloseHandle(file);

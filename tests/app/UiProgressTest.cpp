@@ -66,8 +66,8 @@ protected:
     void SetUp() override {
         if (!AfxGetApp()) m_app.reset(new CWinApp);
         m_previousMain = AfxGetApp()->m_pMainWnd;
-        ASSERT_TRUE(m_main.CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
-                                    300, nullptr, nullptr));
+        ASSERT_TRUE(m_main.CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
+                                    nullptr, nullptr));
         AfxGetApp()->m_pMainWnd = &m_main;
     }
     void TearDown() override {
@@ -261,8 +261,8 @@ TEST_F(ProgressDlgWindow, PercentMathHoldsForAnyRange) {
         {-50, 50, 0, "50%"},
         {INT_MIN, INT_MAX, INT_MAX, "100%"},
         {INT_MIN, INT_MAX, 0, "50%"},
-        {0, 3, 4, "33%"},    // past the end: modulo 100
-        {5, 5, 5, "100%"},   // no width: no division
+        {0, 3, 4, "33%"},   // past the end: modulo 100
+        {5, 5, 5, "100%"},  // no width: no division
         {5, 5, 4, "0%"},
         {10, 0, 3, "100%"},  // upside down: no division either
     };

@@ -48,9 +48,9 @@ std::vector<TemplateControl> ControlsOf(UINT nIDTemplate) {
     WORD count = 0;
     std::memcpy(&count, base + 16, sizeof count);
     const WORD* p = reinterpret_cast<const WORD*>(base + 26);
-    p = SkipNameOrOrdinal(p);  // menu
-    p = SkipNameOrOrdinal(p);  // window class
-    p = SkipNameOrOrdinal(p);  // title
+    p = SkipNameOrOrdinal(p);                                               // menu
+    p = SkipNameOrOrdinal(p);                                               // window class
+    p = SkipNameOrOrdinal(p);                                               // title
     if (style & (DS_SETFONT | DS_SHELLFONT)) p = SkipNameOrOrdinal(p + 3);  // size, weight, italic + charset, face
 
     for (WORD i = 0; i < count; ++i) {

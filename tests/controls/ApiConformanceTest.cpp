@@ -21,8 +21,8 @@ static_assert(A_END == 0 && AT_TOP == 1 && AT_LEFT == 2 && AT_RIGHT == 3 && AT_B
 static_assert(AO_TOP == 5 && AO_LEFT == 6 && AO_RIGHT == 7 && AO_BOTTOM == 8);
 static_assert(AP_TOP == 9 && AP_LEFT == 10 && AP_RIGHT == 11 && AP_BOTTOM == 12);
 static_assert(AR_TOP == 13 && AR_LEFT == 14 && AR_RIGHT == 15 && AR_BOTTOM == 16);
-static_assert(AK_NONE == 0 && AK_FORM == 1 && AK_CTRL_ADJACENT == 2 && AK_FORM_OPPOSITE == 3 &&
-              AK_CTRL_SAME == 4 && AK_FORM_PERCENT == 5 && AK_CTRL_PERCENT == 6);
+static_assert(AK_NONE == 0 && AK_FORM == 1 && AK_CTRL_ADJACENT == 2 && AK_FORM_OPPOSITE == 3 && AK_CTRL_SAME == 4 &&
+              AK_FORM_PERCENT == 5 && AK_CTRL_PERCENT == 6);
 
 static_assert(std::is_standard_layout_v<CAttachArg> && sizeof(CAttachArg) == 8);
 CHECK_TYPE(CAttachArg::nType, int);
@@ -42,10 +42,9 @@ CHECK_TYPE(CAttachEntry::rcCur, RECT);
 CHECK_TYPE(CAttachEntry::nWidth, int);
 CHECK_TYPE(CAttachEntry::nHeight, int);
 CHECK_TYPE(CAttachEntry::nFlags, int);
-static_assert(FieldsInOrder(offsetof(CAttachEntry, nID), offsetof(CAttachEntry, nKind),
-                            offsetof(CAttachEntry, rcGiven), offsetof(CAttachEntry, rcOffset),
-                            offsetof(CAttachEntry, rcPercent), offsetof(CAttachEntry, nRefID),
-                            offsetof(CAttachEntry, pRef), offsetof(CAttachEntry, rcNew),
+static_assert(FieldsInOrder(offsetof(CAttachEntry, nID), offsetof(CAttachEntry, nKind), offsetof(CAttachEntry, rcGiven),
+                            offsetof(CAttachEntry, rcOffset), offsetof(CAttachEntry, rcPercent),
+                            offsetof(CAttachEntry, nRefID), offsetof(CAttachEntry, pRef), offsetof(CAttachEntry, rcNew),
                             offsetof(CAttachEntry, rcCur), offsetof(CAttachEntry, nWidth),
                             offsetof(CAttachEntry, nHeight), offsetof(CAttachEntry, nFlags)));
 
@@ -116,8 +115,8 @@ struct HelperVirtuals : CAttachFormWndHelper {
 CHECK_BASE(CDialog, CAttachDialog);
 CHECK_BASE(CAttachFormWndHelper, CAttachDialog);
 static_assert(std::is_constructible_v<CAttachDialog, LPCTSTR, CWnd*> &&
-              std::is_constructible_v<CAttachDialog, UINT, CWnd*> &&
-              std::is_default_constructible_v<CAttachDialog> && std::has_virtual_destructor_v<CAttachDialog>);
+              std::is_constructible_v<CAttachDialog, UINT, CWnd*> && std::is_default_constructible_v<CAttachDialog> &&
+              std::has_virtual_destructor_v<CAttachDialog>);
 CHECK_TYPE(&CAttachDialog::OnInitDialog, BOOL (CAttachDialog::*)());
 CHECK_TYPE(&CAttachDialog::OnSize, void (CAttachDialog::*)(UINT, int, int));
 CHECK_TYPE(&CAttachDialog::OnEraseBkgnd, BOOL (CAttachDialog::*)(CDC*));
@@ -141,10 +140,9 @@ CHECK_TYPE(tag_COLINFO::nEditType, int);
 static_assert(std::is_pointer_v<decltype(tag_COLINFO::pEditInfo)>);
 CHECK_TYPE(tag_COLINFO::nData1, int);
 CHECK_TYPE(tag_COLINFO::nData2, int);
-static_assert(FieldsInOrder(offsetof(tag_COLINFO, pszText), offsetof(tag_COLINFO, nFormat),
-                            offsetof(tag_COLINFO, cx), offsetof(tag_COLINFO, nEditType),
-                            offsetof(tag_COLINFO, pEditInfo), offsetof(tag_COLINFO, nData1),
-                            offsetof(tag_COLINFO, nData2)));
+static_assert(FieldsInOrder(offsetof(tag_COLINFO, pszText), offsetof(tag_COLINFO, nFormat), offsetof(tag_COLINFO, cx),
+                            offsetof(tag_COLINFO, nEditType), offsetof(tag_COLINFO, pEditInfo),
+                            offsetof(tag_COLINFO, nData1), offsetof(tag_COLINFO, nData2)));
 
 static_assert(std::is_standard_layout_v<tag_CBINFO> && offsetof(tag_CBINFO, pszLayout) == 0 &&
               offsetof(tag_CBINFO, pszItems) == sizeof(const char*));
@@ -274,8 +272,7 @@ CHECK_TYPE(&CVoEdit::EnableWindow, bool (CVoEdit::*)(bool));
 CHECK_TYPE(&CVoEdit::PreTranslateMessage, BOOL (CVoEdit::*)(MSG*));
 
 CHECK_BASE(CVoEdit, CVoCalcEdit);
-static_assert(std::is_default_constructible_v<CVoCalcEdit> &&
-              std::is_constructible_v<CVoCalcEdit, const char*>);
+static_assert(std::is_default_constructible_v<CVoCalcEdit> && std::is_constructible_v<CVoCalcEdit, const char*>);
 CHECK_TYPE(&CVoCalcEdit::SetFormat, void (CVoCalcEdit::*)(const char*));
 CHECK_TYPE(&CVoCalcEdit::Calc, void (CVoCalcEdit::*)());
 CHECK_TYPE(&CVoCalcEdit::SetMinValue, void (CVoCalcEdit::*)(double));
@@ -367,7 +364,7 @@ int AttachFromList(CAttachForm& form, UINT nID, ...) {
     return nResult;
 }
 
-} // namespace api_conformance
+}  // namespace api_conformance
 
 TEST(ApiConformance, ConstructorDefaultArguments) {
     CListCtrlEx list;
@@ -402,7 +399,7 @@ TEST(ApiConformance, ValistFormTakesTheListOfAVariadicCall) {
     CAttachForm form;
     EXPECT_EQ(1, api_conformance::AttachFromList(form, 5, AT_TOP, AK_FORM, AT_LEFT, AK_FORM, A_END));
     EXPECT_EQ(0, form.FindID(5));
-    EXPECT_EQ(1, api_conformance::AttachFromList(form, 6, A_END)); // no pairs: nothing registered
+    EXPECT_EQ(1, api_conformance::AttachFromList(form, 6, A_END));  // no pairs: nothing registered
     EXPECT_EQ(-1, form.FindID(6));
     EXPECT_EQ(0, api_conformance::AttachFromList(form, 7, AT_TOP, AK_FORM, 99, 0, A_END));
     EXPECT_EQ(-1, form.FindID(7));

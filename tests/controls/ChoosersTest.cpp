@@ -17,7 +17,10 @@ TEST(Choosers, FolderDlgReturnsTheChoiceWithinTheBuffer) {
     _FolderDlg(buffer, 10, "", nullptr);
     EXPECT_EQ(0, memcmp(buffer, "D:\\選択\0\0\0##", 12));  // zero-filled up to len, nothing beyond
     _FolderDlg(buffer, 4, "", nullptr);
-    EXPECT_EQ(0, memcmp(buffer, "D:\\\x91" "\x49", 5));  // cut to 4 bytes, no terminator written
+    EXPECT_EQ(0, memcmp(buffer,
+                        "D:\\\x91"
+                        "\x49",
+                        5));  // cut to 4 bytes, no terminator written
 
     modal.ok = false;  // cancelled: nothing, and the buffer untouched
     EXPECT_STREQ("", _FolderDlg("C:\\初め"));

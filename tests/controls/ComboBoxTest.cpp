@@ -48,7 +48,7 @@ TEST_F(ComboBoxTest, AddKeepsTheShownTextAndSetCurItemSelectsByData) {
     EXPECT_EQ("Grape", WindowText(dropDown.m_hWnd));
 
     for (int i = 0; i < 3; ++i) list.SetItemData(i, i == 2 ? 20 : 10 * (i + 1));  // 10, 20, 20
-    EXPECT_EQ(1, list.SetCurItem(20));  // the first of two
+    EXPECT_EQ(1, list.SetCurItem(20));                                            // the first of two
     EXPECT_EQ(CB_ERR, list.SetCurItem(99));
     EXPECT_EQ(-1, list.GetCurSel());
 }

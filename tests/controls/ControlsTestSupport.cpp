@@ -110,7 +110,8 @@ ColorReply RequestColor(HWND hWndParent, HWND hWndControl, UINT message) {
     reply.brush = reinterpret_cast<HBRUSH>(
         ::SendMessageA(hWndParent, message, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hWndControl)));
     LOGBRUSH logBrush = {};
-    const bool solid = reply.brush && ::GetObjectA(reply.brush, sizeof logBrush, &logBrush) && logBrush.lbStyle == BS_SOLID;
+    const bool solid =
+        reply.brush && ::GetObjectA(reply.brush, sizeof logBrush, &logBrush) && logBrush.lbStyle == BS_SOLID;
     reply.brushColor = solid ? logBrush.lbColor : CLR_INVALID;
     reply.textColor = ::GetTextColor(hDC);
     reply.bkMode = ::GetBkMode(hDC);

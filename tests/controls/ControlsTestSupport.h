@@ -11,8 +11,17 @@
 #include <vector>
 
 // Template 100 of ControlsTests.rc; tab order 1001, 1002, 1003, 1005, ...
-enum { IDD_CONTROLS = 100, IDC_EDIT = 1001, IDC_CALC, IDC_NEXT, IDC_PLACEHOLDER, IDC_DROPDOWN, IDC_DROPLIST,
-       IDC_PUSH, IDC_READONLY };
+enum {
+    IDD_CONTROLS = 100,
+    IDC_EDIT = 1001,
+    IDC_CALC,
+    IDC_NEXT,
+    IDC_PLACEHOLDER,
+    IDC_DROPDOWN,
+    IDC_DROPLIST,
+    IDC_PUSH,
+    IDC_READONLY
+};
 
 // OK only counts (a test sees a pressed default button); Cancel records the
 // control with the focus and ends the dialog.
@@ -52,9 +61,9 @@ struct FakeModal {
     AFX_MODAL_HANDLERS previous;
 };
 
-void Pump();                                // dispatches the queue like the framework's loops
-void PressKey(UINT vk);                     // key down and up in the focus window
-void TypeChars(const std::string& bytes);   // one posted WM_CHAR per byte
+void Pump();                               // dispatches the queue like the framework's loops
+void PressKey(UINT vk);                    // key down and up in the focus window
+void TypeChars(const std::string& bytes);  // one posted WM_CHAR per byte
 std::string WindowText(HWND hWnd);
 std::vector<std::string> ListItems(const CComboBox& box);
 CStringArray MakeArray(std::initializer_list<const char*> items);

@@ -39,8 +39,8 @@ std::string Text(const CWnd& wnd) {
 class LabelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                      300, 120, nullptr, nullptr));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                      120, nullptr, nullptr));
         m_hStatic = ::CreateWindowExA(0, "STATIC", "Ready", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, m_parent.m_hWnd,
                                       reinterpret_cast<HMENU>(100), ::GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, m_hStatic);
@@ -58,8 +58,8 @@ protected:
     Colours Ask() {
         HDC dc = ::GetDC(m_hStatic);
         Colours c;
-        c.brush = reinterpret_cast<HBRUSH>(
-            ::SendMessageA(m_parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hStatic)));
+        c.brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+            m_parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hStatic)));
         c.text = ::GetTextColor(dc);
         c.bkMode = ::GetBkMode(dc);
         c.font = ::GetCurrentObject(dc, OBJ_FONT);

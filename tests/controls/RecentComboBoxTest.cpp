@@ -17,7 +17,8 @@ protected:
         ini = temp.WriteFile("Ordovim.ini", "[RecentFileName]\r\n0=写真\r\n1=旅行\r\n");
         for (CRecentComboBox* box : {&dropDown, &list}) {
             const DWORD style = box == &list ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-            ASSERT_TRUE(box->Create(WS_CHILD | WS_VISIBLE | style, CRect(10, 150, 200, 300), &dlg, 2001 + (box == &list)));
+            ASSERT_TRUE(
+                box->Create(WS_CHILD | WS_VISIBLE | style, CRect(10, 150, 200, 300), &dlg, 2001 + (box == &list)));
             box->Read(kSection, ini.c_str());
         }
     }

@@ -263,9 +263,9 @@ TEST_F(OrdovanE2E, KeepsTheSettingsFromOneStartToTheNext) {
     EXPECT_EQ(1, app.RowCount());  // the list itself is not kept
     RECT shown = {};
     GetWindowRect(app.MainWindow(), &shown);
-    EXPECT_TRUE(EqualRect(&stored, &shown)) << "stored " << stored.left << "," << stored.top << " - " << stored.right
-                                            << "," << stored.bottom << ", shown " << shown.left << "," << shown.top
-                                            << " - " << shown.right << "," << shown.bottom;
+    EXPECT_TRUE(EqualRect(&stored, &shown))
+        << "stored " << stored.left << "," << stored.top << " - " << stored.right << "," << stored.bottom << ", shown "
+        << shown.left << "," << shown.top << " - " << shown.right << "," << shown.bottom;
     ASSERT_TRUE(app.Close()) << app.Error();
 }
 

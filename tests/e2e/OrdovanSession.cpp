@@ -27,8 +27,7 @@ const char kDialogClass[] = "#32770";
 
 bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer))
-        return false;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer)) return false;
     if (result) *result = static_cast<LRESULT>(answer);
     return true;
 }
@@ -55,9 +54,7 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
     return search.found;
 }
 
-bool IsMessageBox(HWND dialog) {
-    return GetDlgItem(dialog, IDOK) != nullptr || GetDlgItem(dialog, IDYES) != nullptr;
-}
+bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, IDOK) != nullptr || GetDlgItem(dialog, IDYES) != nullptr; }
 
 }  // namespace
 
@@ -94,7 +91,8 @@ std::string WindowText(HWND window) {
     // Room for a double-byte text that grew between the two messages.
     std::vector<char> buffer(static_cast<size_t>(length) * 2 + 2, '\0');
     LRESULT copied = 0;
-    if (!Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), &copied)) return std::string();
+    if (!Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), &copied))
+        return std::string();
     return std::string(buffer.data());
 }
 
@@ -163,8 +161,8 @@ bool Session::Start(const std::string& exePath) {
     std::string commandLine = "\"" + exePath + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &m_process)) {
+    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &m_process)) {
         return Fail("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
     }
     const bool shown = WaitUntil(
@@ -324,7 +322,8 @@ bool Session::Run(std::string* report) {
 bool Session::AnswerMessageBox(const char* expected, int button, std::string* text) {
     HWND box = nullptr;
     if (!WaitUntil([&] { return (box = FindMessageBox()) != nullptr || !IsRunning(); }, kActionTimeoutMs) || !box)
-        return Fail(std::string("no message box appeared") + (expected ? std::string(" to say \"") + expected + "\"" : ""));
+        return Fail(std::string("no message box appeared") +
+                    (expected ? std::string(" to say \"") + expected + "\"" : ""));
     const std::string shown = MessageBoxText(box);
     if (text) *text = shown;
     if (expected && shown != expected)

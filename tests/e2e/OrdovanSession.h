@@ -19,24 +19,24 @@ namespace ordovan {
 
 // Controls of the main dialog.
 enum Control {
-    kExitButton = 2,         // "終了(&X)"
-    kStartButton = 3,        // "連番開始(&S)"
-    kTargetFolder = 1000,    // button edit: an inner edit and a "..." button
-    kRenameFile = 1001,      // check box "ファイル名も変更"
-    kBaseName = 1002,        // editable combo box
-    kDigits = 1003,          // drop-down list "無し", "1" … "10"
-    kStartNumber = 1004,     // edit
-    kSample = 1005,          // read-only edit
-    kFileList = 1006,        // list view
-    kSubFolder = 1007,       // check box "サブディレクトリも検索"
-    kSearchAddButton = 1008, // "検索&&追加(&L)"
-    kCopyFirst = 1014,       // check box "別フォルダにコピー後リネーム"
-    kCopyFolder = 1015,      // button edit
+    kExitButton = 2,          // "終了(&X)"
+    kStartButton = 3,         // "連番開始(&S)"
+    kTargetFolder = 1000,     // button edit: an inner edit and a "..." button
+    kRenameFile = 1001,       // check box "ファイル名も変更"
+    kBaseName = 1002,         // editable combo box
+    kDigits = 1003,           // drop-down list "無し", "1" … "10"
+    kStartNumber = 1004,      // edit
+    kSample = 1005,           // read-only edit
+    kFileList = 1006,         // list view
+    kSubFolder = 1007,        // check box "サブディレクトリも検索"
+    kSearchAddButton = 1008,  // "検索&&追加(&L)"
+    kCopyFirst = 1014,        // check box "別フォルダにコピー後リネーム"
+    kCopyFolder = 1015,       // button edit
 };
 
-extern const char kMainTitle[];       // title of the main dialog
-extern const char kConfirmRun[];      // the question before a run
-extern const char kReportHeading[];   // first line of the failure report
+extern const char kMainTitle[];      // title of the main dialog
+extern const char kConfirmRun[];     // the question before a run
+extern const char kReportHeading[];  // first line of the failure report
 
 // Polls condition every few milliseconds until it holds or timeoutMs has
 // passed; returns whether it held.

@@ -138,7 +138,9 @@ TEST(CArchiveTest, Utf16StringsAreConvertedOnLoad) {
     Load(bytes, [](CArchive& ar) {
         CString s;
         ar >> s;
-        EXPECT_STREQ("\x82\xa0" "A", s);
+        EXPECT_STREQ("\x82\xa0"
+                     "A",
+                     s);
     });
 }
 
@@ -162,17 +164,19 @@ TEST(CArchiveTest, ObjectRecordsAndReferences) {
     CObList list;
     list.AddTail(&a);
     list.AddTail(&b);
-    list.AddTail(&a);      // the same object again: a back reference
+    list.AddTail(&a);  // the same object again: a back reference
     list.AddTail(static_cast<CObject*>(nullptr));
     Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
     Bytes expected = Concat({
-        {4, 0},                                    // count
-        {0xFF, 0xFF, 2, 0, 8, 0}, Text("CRecordA"), // new class (index 1), schema 2
-        {0x34, 0x12, 2}, Text("hi"),               // object a (index 2)
-        {0x01, 0x80},                              // class reference to index 1
-        {0, 0, 0},                                 // object b (index 3)
-        {0x02, 0x00},                              // back reference to object a
-        {0x00, 0x00},                              // null
+        {4, 0},  // count
+        {0xFF, 0xFF, 2, 0, 8, 0},
+        Text("CRecordA"),  // new class (index 1), schema 2
+        {0x34, 0x12, 2},
+        Text("hi"),    // object a (index 2)
+        {0x01, 0x80},  // class reference to index 1
+        {0, 0, 0},     // object b (index 3)
+        {0x02, 0x00},  // back reference to object a
+        {0x00, 0x00},  // null
     });
     EXPECT_EQ(expected, bytes);
 
@@ -208,8 +212,7 @@ TEST(CArchiveTest, VersionableSchemaAcceptsOtherSchemasFixedOneDoesNot) {
 TEST(CArchiveTest, MalformedObjectRecordsRaiseArchiveExceptions) {
     auto readAny = [](CArchive& ar) { delete ar.ReadObject(nullptr); };
     // Unknown class name.
-    EXPECT_EQ(CArchiveException::badClass,
-              LoadCause(Concat({{0xFF, 0xFF, 1, 0, 7, 0}, Text("CNobody")}), readAny));
+    EXPECT_EQ(CArchiveException::badClass, LoadCause(Concat({{0xFF, 0xFF, 1, 0, 7, 0}, Text("CNobody")}), readAny));
     // A class name too long to be one.
     Bytes longName = {0xFF, 0xFF, 1, 0, 200, 0};
     longName.resize(longName.size() + 200, 'x');
@@ -249,16 +252,15 @@ TEST(CArchiveTest, EveryTruncationRaisesEndOfFileAndLeaksNothing) {
 
 TEST(CArchiveTest, OversizedLengthsFailWithoutHugeAllocations) {
     // A string claiming 4 GB, and a string array claiming 4 billion elements.
-    EXPECT_EQ(CArchiveException::endOfFile, LoadCause({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'},
-                                                      [](CArchive& ar) {
-                                                          CString s;
-                                                          ar >> s;
-                                                      }));
-    EXPECT_EQ(CArchiveException::endOfFile, LoadCause({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 'a'},
-                                                      [](CArchive& ar) {
-                                                          CStringArray array;
-                                                          array.Serialize(ar);
-                                                      }));
+    EXPECT_EQ(CArchiveException::endOfFile,
+              LoadCause({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, [](CArchive& ar) {
+                  CString s;
+                  ar >> s;
+              }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 'a'}, [](CArchive& ar) {
+                  CStringArray array;
+                  array.Serialize(ar);
+              }));
 }
 
 TEST(CArchiveTest, StringArrayRoundTrip) {

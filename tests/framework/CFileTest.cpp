@@ -91,6 +91,6 @@ TEST(CTimeTest, FileTimeIsReadInLocalTime) {
     ASSERT_TRUE(SystemTimeToFileTime(&local, &localFt));
     ASSERT_TRUE(LocalFileTimeToFileTime(&localFt, &utcFt));
     CTime fromFile(utcFt);
-    EXPECT_EQ(t, fromFile);  // milliseconds are dropped
+    EXPECT_EQ(t, fromFile);                                    // milliseconds are dropped
     EXPECT_EQ(3, CTime(2001, 7, 10, 0, 0, 0).GetDayOfWeek());  // a Tuesday
 }

@@ -18,8 +18,7 @@ int CCounted::s_alive = 0;
 
 std::vector<int> Values(const CObList& list) {
     std::vector<int> out;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        out.push_back(static_cast<CCounted*>(list.GetNext(pos))->m_value);
+    for (POSITION pos = list.GetHeadPosition(); pos;) out.push_back(static_cast<CCounted*>(list.GetNext(pos))->m_value);
     return out;
 }
 }  // namespace
@@ -86,7 +85,8 @@ TEST(CObListTest, InsertFindAndRemoveByPosition) {
     // Walking backwards.
     list.AddHead(&one);
     std::vector<int> back;
-    for (POSITION pos = list.GetTailPosition(); pos;) back.push_back(static_cast<CCounted*>(list.GetPrev(pos))->m_value);
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        back.push_back(static_cast<CCounted*>(list.GetPrev(pos))->m_value);
     EXPECT_EQ((std::vector<int>{3, 1}), back);
     list.RemoveAll();
     EXPECT_TRUE(list.IsEmpty());

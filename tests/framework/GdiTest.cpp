@@ -143,8 +143,7 @@ TEST(DrawingTest, PointFontMeasuresJapaneseText) {
     canvas.dc.TextOut(0, 0, text);
     int blue = 0;
     for (int y = 0; y < extent.cy && y < 40; ++y) {
-        for (int x = 0; x < extent.cx && x < 200; ++x)
-            blue += canvas.At(x, y) == kBlue;
+        for (int x = 0; x < extent.cx && x < 200; ++x) blue += canvas.At(x, y) == kBlue;
     }
     EXPECT_GT(blue, 0);
     canvas.dc.SelectObject(old);
@@ -221,8 +220,7 @@ TEST(HandleTest, OwnedHandlesDieWithTheirObjects) {
         EXPECT_EQ(nullptr, stock.m_hObject);
     }
     Canvas canvas(4, 4);
-    canvas.dc.FillRect(CRect(0, 0, 2, 2),
-                       CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))));
+    canvas.dc.FillRect(CRect(0, 0, 2, 2), CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))));
     EXPECT_EQ(RGB(0, 0, 0), canvas.At(1, 1));
 }
 
@@ -332,8 +330,8 @@ END_MESSAGE_MAP()
 
 TEST(PaintDCTest, PaintingValidatesTheUpdateRegion) {
     CPaintProbe wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "paint", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr,
-                             nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, AfxRegisterWndClass(0), "paint", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr));
     wnd.UpdateWindow();
     int before = wnd.paints;
     ::InvalidateRect(wnd.m_hWnd, CRect(5, 5, 20, 15), FALSE);
@@ -351,8 +349,7 @@ namespace {
 void MakeTwoSquares(CBitmap& bitmap) {
     DWORD bits[16][32];
     for (auto& row : bits) {
-        for (int x = 0; x < 32; ++x)
-            row[x] = x < 16 ? 0x00FF0000 : 0x000000FF;  // 0x00RRGGBB
+        for (int x = 0; x < 32; ++x) row[x] = x < 16 ? 0x00FF0000 : 0x000000FF;  // 0x00RRGGBB
     }
     bitmap.CreateBitmap(32, 16, 1, 32, bits);
 }

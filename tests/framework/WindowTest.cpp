@@ -27,7 +27,9 @@ protected:
         log.push_back(std::string("create:") + (cs->lpszName ? cs->lpszName : ""));
         return createResult;
     }
-    afx_msg void OnSize(UINT, int cx, int cy) { log.push_back("size:" + std::to_string(cx) + "x" + std::to_string(cy)); }
+    afx_msg void OnSize(UINT, int cx, int cy) {
+        log.push_back("size:" + std::to_string(cx) + "x" + std::to_string(cy));
+    }
     afx_msg LRESULT OnPing(WPARAM w, LPARAM l) { return static_cast<LRESULT>(w + l); }
     afx_msg LRESULT OnThrow(WPARAM, LPARAM) {
         if (throwKind == 1) AfxThrowUserException();
@@ -143,10 +145,10 @@ TEST(WindowTest, FailingOnCreateFailsCreation) {
 TEST(WindowTest, MessageMapsChainToTheBaseClass) {
     CDerivedProbeWnd wnd;
     ASSERT_TRUE(wnd.CreateProbe());
-    EXPECT_EQ(10, wnd.SendMessage(WM_TEST_PING, 2, 3));   // the derived entry wins
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(303, 0), 0);    // the base's range entry
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(300, 1), 0);    // an accelerator is a command
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(306, 0), 0);    // outside every entry
+    EXPECT_EQ(10, wnd.SendMessage(WM_TEST_PING, 2, 3));  // the derived entry wins
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(303, 0), 0);  // the base's range entry
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(300, 1), 0);  // an accelerator is a command
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(306, 0), 0);  // outside every entry
     ASSERT_GE(wnd.log.size(), 2u);
     EXPECT_EQ("range:303", wnd.log[wnd.log.size() - 2]);
     EXPECT_EQ("one", wnd.log.back());
@@ -225,11 +227,11 @@ TEST(WindowTest, NotificationsAndColoursAreReflected) {
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     edit.brush = red;
     HDC hdc = GetDC(parent.m_hWnd);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(red),
-              parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(edit.m_hWnd)));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(red), parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
+                                                                 reinterpret_cast<LPARAM>(edit.m_hWnd)));
     edit.brush = nullptr;
-    EXPECT_NE(reinterpret_cast<LRESULT>(red),
-              parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(edit.m_hWnd)));
+    EXPECT_NE(reinterpret_cast<LRESULT>(red), parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
+                                                                 reinterpret_cast<LPARAM>(edit.m_hWnd)));
     ReleaseDC(parent.m_hWnd, hdc);
     DeleteObject(red);
 }

@@ -69,8 +69,8 @@ TEST(GroupData, SearchModes) {
         short mode;
         bool expected;
     } cases[] = {
-        {"A", "", "", 0, true},   {"A", "B", "", 0, true},  {"A", "B", "C", 0, false}, {"A", "", "C", 0, false},
-        {"A", "X", "", 0, false}, {"a", "", "", 0, false},  {"X", "B", "Y", 1, true},  {"X", "Y", "", 1, true},
+        {"A", "", "", 0, true},    {"A", "B", "", 0, true},  {"A", "B", "C", 0, false}, {"A", "", "C", 0, false},
+        {"A", "X", "", 0, false},  {"a", "", "", 0, false},  {"X", "B", "Y", 1, true},  {"X", "Y", "", 1, true},
         {"X", "Y", "Z", 1, false}, {"A", "B", "", 2, false},
     };
     for (const auto& c : cases)

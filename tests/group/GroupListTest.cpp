@@ -237,9 +237,9 @@ TEST(GroupArchive, BrokenArchivesLeaveTheListUnchanged) {
 
     // Group 1 claims 0x7FFFFFFF or 0xFFFFFFFF bytes; the count claims 0x7FFFFFFF records.
     for (BYTE top : {BYTE{0x7F}, BYTE{0xFF}}) {
-        ExpectRefused(Concat({{0x01, 0x00}, kClassRecord, {0x64, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, top},
-                              Bytes(16, 'x')}),
-                      "oversized string");
+        ExpectRefused(
+            Concat({{0x01, 0x00}, kClassRecord, {0x64, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, top}, Bytes(16, 'x')}),
+            "oversized string");
     }
     ExpectRefused(Concat({{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, kClassRecord, kRecordABC}), "oversized count");
     ExpectRefused({0x01, 0x00, 0x00, 0x00}, "a null element");

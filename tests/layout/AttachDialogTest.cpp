@@ -101,7 +101,7 @@ TEST(AttachDialogTest, ControlsFollowTheDialogsSize) {
     EXPECT_EQ(rcClient.Size(), dlg.sizeAtInit);
     std::map<UINT, CRect>& r0 = dlg.rectsAtInit;
     for (UINT id : kLayoutIds) EXPECT_EQ(r0[id], CtrlRect(&dlg, id)) << id;  // realizing moved nothing
-    EXPECT_GE(dlg.FindID(1021), 0);  // registered as a reference
+    EXPECT_GE(dlg.FindID(1021), 0);                                          // registered as a reference
 
     Grow(&dlg, 80, 100);
     EXPECT_EQ(CSize(rcClient.Width() + 80, rcClient.Height() + 100), dlg.GetSize());

@@ -59,8 +59,14 @@ TEST(AttachFormTest, RegistrationLookupAndRemoval) {
 TEST(AttachFormTest, SetAttachStoresRulesAndRejectsBadOnes) {
     CProbeForm f;
     EXPECT_EQ(1, Put(f, 1, CRect(0, 0, 10, 10),
-                     {{AT_TOP, AK_CTRL_SAME}, {AR_TOP, 9}, {AT_LEFT, AK_FORM}, {AR_LEFT, 9}, {AO_LEFT, 4},
-                      {AT_RIGHT, AK_FORM_PERCENT}, {AP_RIGHT, 30}, {AT_BOTTOM, 7}}));
+                     {{AT_TOP, AK_CTRL_SAME},
+                      {AR_TOP, 9},
+                      {AT_LEFT, AK_FORM},
+                      {AR_LEFT, 9},
+                      {AO_LEFT, 4},
+                      {AT_RIGHT, AK_FORM_PERCENT},
+                      {AP_RIGHT, 30},
+                      {AT_BOTTOM, 7}}));
     const CAttachEntry* e = &f.Entry(1);
     EXPECT_EQ(9u, e->nRefID[0]);
     EXPECT_EQ(0u, e->nRefID[1]);  // only kinds 2, 4 and 6 keep a reference
@@ -99,7 +105,8 @@ TEST(AttachFormTest, FormKindsFollowTheFormEdges) {
     Put(f, 4, CRect(10, 70, 320, 150), {{1, 1}, {2, 1}, {3, 1}, {4, 1}});
     Put(f, 5, CRect(10, 170, 40, 190), {{AT_TOP, AK_FORM_OPPOSITE}, {AT_BOTTOM, AK_FORM}, {AT_LEFT, AK_FORM_OPPOSITE}});
     Put(f, 7, CRect(10, 0, 40, 10), {{AT_RIGHT, AK_FORM_OPPOSITE}, {AO_RIGHT, 60}, {AT_BOTTOM, AK_FORM_OPPOSITE}});
-    Put(f, 6, CRect(100, 0, 200, 10), {{AT_LEFT, AK_FORM_PERCENT}, {AP_LEFT, 25}, {AT_RIGHT, AK_FORM_PERCENT}, {AP_RIGHT, 75}});
+    Put(f, 6, CRect(100, 0, 200, 10),
+        {{AT_LEFT, AK_FORM_PERCENT}, {AP_LEFT, 25}, {AT_RIGHT, AK_FORM_PERCENT}, {AP_RIGHT, 75}});
     ASSERT_EQ(1, f.RealizeAttach());
     EXPECT_EQ(1, f.resizeCalls);
     EXPECT_EQ(CRect(10, 50, 300, 60), Rect(f, 2));  // realizing moves nothing...
@@ -128,9 +135,15 @@ TEST(AttachFormTest, ControlKindsFollowTheirReferenceInAnyOrder) {
     CProbeForm f;
     f.SetSize(300, 300);
     // Registered before the controls they follow: solved in later passes.
-    Put(f, 2, CRect(100, 110, 140, 130), {{AT_TOP, AK_CTRL_ADJACENT}, {AR_TOP, 1}, {AT_LEFT, AK_CTRL_SAME}, {AR_LEFT, 1}});
+    Put(f, 2, CRect(100, 110, 140, 130),
+        {{AT_TOP, AK_CTRL_ADJACENT}, {AR_TOP, 1}, {AT_LEFT, AK_CTRL_SAME}, {AR_LEFT, 1}});
     Put(f, 3, CRect(150, 110, 200, 130),
-        {{AT_TOP, AK_CTRL_SAME}, {AR_TOP, 2}, {AT_LEFT, AK_CTRL_ADJACENT}, {AR_LEFT, 2}, {AT_RIGHT, AK_CTRL_SAME}, {AR_RIGHT, 1}});
+        {{AT_TOP, AK_CTRL_SAME},
+         {AR_TOP, 2},
+         {AT_LEFT, AK_CTRL_ADJACENT},
+         {AR_LEFT, 2},
+         {AT_RIGHT, AK_CTRL_SAME},
+         {AR_RIGHT, 1}});
     // Ordovan's list with its two buttons beside it.
     Put(f, 1, CRect(10, 10, 250, 100), {{1, 1}, {3, 1}, {2, 1}, {4, 1}});
     Put(f, 1010, CRect(260, 10, 290, 55), {{1, 1}, {4, 6}, {16, 1}, {12, 50}, {3, 1}});
@@ -144,7 +157,8 @@ TEST(AttachFormTest, ControlKindsFollowTheirReferenceInAnyOrder) {
     EXPECT_EQ(CRect(310, 105, 340, 200), Rect(f, 1011));
 
     // Kind 6 adds a given offset on every edge; given offsets apply at once.
-    Put(f, 4, CRect(0, 0, 5, 5), {{AT_RIGHT, AK_CTRL_PERCENT}, {AR_RIGHT, 1}, {AP_RIGHT, 50}, {AO_RIGHT, 5}, {AT_LEFT, AK_FORM}, {AO_LEFT, 20}});
+    Put(f, 4, CRect(0, 0, 5, 5),
+        {{AT_RIGHT, AK_CTRL_PERCENT}, {AR_RIGHT, 1}, {AP_RIGHT, 50}, {AO_RIGHT, 5}, {AT_LEFT, AK_FORM}, {AO_LEFT, 20}});
     EXPECT_EQ(0, f.Resize(350, 400));  // the new rules are not realized yet
     ASSERT_EQ(1, f.RealizeAttach());
     EXPECT_EQ(CRect(20, 0, 150, 5), Rect(f, 4));

@@ -49,8 +49,7 @@ BOOL CListDialog::OnInitDialog() {
 
 void Pump() {
     MSG msg;
-    for (int n = 0; n < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n)
-        AfxDispatchMessage(&msg);
+    for (int n = 0; n < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) AfxDispatchMessage(&msg);
 }
 
 void Click(CWnd& wnd, CPoint point, UINT nKeys) {
@@ -92,10 +91,8 @@ void ListDialogTest::SetUp() {
     Pump();
     ASSERT_NE(nullptr, List().m_hWnd);
     const tag_COLINFO columns[kColumnCount] = {
-        {"No", 0, 40, LX_EDIT_NONE, nullptr, 1, 0},
-        {"名前", 0, 90, LX_EDIT_TEXT, nullptr, 1, 1},
-        {"価格", 1, 70, LX_EDIT_CALC, "%.0lf", 1, 2},
-        {"果物", 0, 90, LX_EDIT_COMBO, &s_fruits, 1, 3},
+        {"No", 0, 40, LX_EDIT_NONE, nullptr, 1, 0},   {"名前", 0, 90, LX_EDIT_TEXT, nullptr, 1, 1},
+        {"価格", 1, 70, LX_EDIT_CALC, "%.0lf", 1, 2}, {"果物", 0, 90, LX_EDIT_COMBO, &s_fruits, 1, 3},
         {"メモ", 0, 90, LX_EDIT_TEXT, nullptr, 1, 4},
     };
     std::copy(columns, columns + kColumnCount, table);

@@ -46,7 +46,6 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     using CListCtrlEx::GetStringColor;
-    using CListCtrlEx::MakeShortString;
     using CListCtrlEx::m_bEditing;
     using CListCtrlEx::m_calcCell;
     using CListCtrlEx::m_clrCellBk;
@@ -54,9 +53,10 @@ public:
     using CListCtrlEx::m_comboCell;
     using CListCtrlEx::m_cxStateImage;
     using CListCtrlEx::m_editCell;
-    using CLxBase::m_imageList;
     using CListCtrlEx::m_nEditCol;
     using CListCtrlEx::m_nEditItem;
+    using CListCtrlEx::MakeShortString;
+    using CLxBase::m_imageList;
     // The cell of the open (shown and enabled) editor, or (-1, -1).
     Cell EditorCell();
     CWnd* OpenEditor();
@@ -98,9 +98,7 @@ protected:
     CTestList& List() { return dialog.m_list; }
     // Cell (nItem, nCol) from the row bounds and the table's widths.
     CRect CellRect(int nItem, int nCol);
-    void ClickCell(int nItem, int nCol, UINT nKeys = 0) {
-        Click(List(), CellRect(nItem, nCol).CenterPoint(), nKeys);
-    }
+    void ClickCell(int nItem, int nCol, UINT nKeys = 0) { Click(List(), CellRect(nItem, nCol).CenterPoint(), nKeys); }
     std::vector<int> Selected();
 
     CListDialog dialog;

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SmokeCharset, AnsiCodePageIsShiftJis) {
-    EXPECT_EQ(932u, GetACP());
-}
+TEST(SmokeCharset, AnsiCodePageIsShiftJis) { EXPECT_EQ(932u, GetACP()); }
 
 TEST(SmokeCharset, NarrowLiteralsAreShiftJis) {
     const char text[] = "日本";

@@ -9,12 +9,11 @@
 // The expression (a function or member address, or a field) has exactly the given type.
 #define CHECK_TYPE(expr, ...) static_assert(std::is_same_v<decltype(expr), __VA_ARGS__>, #expr)
 // An overload of exactly this type exists (the cast compiles only for an exact match).
-#define CHECK_OVERLOAD(expr, ...)                                                                            \
+#define CHECK_OVERLOAD(expr, ...)                                                                                      \
     static_assert(std::is_same_v<decltype(static_cast<__VA_ARGS__>(expr)), __VA_ARGS__>, #expr)
 // Derived publicly from Base.
-#define CHECK_BASE(Base, Derived)                                                                            \
-    static_assert(std::is_base_of_v<Base, Derived> && std::is_convertible_v<Derived*, Base*>,                \
-                  #Derived " is a " #Base)
+#define CHECK_BASE(Base, Derived)                                                                                      \
+    static_assert(std::is_base_of_v<Base, Derived> && std::is_convertible_v<Derived*, Base*>, #Derived " is a " #Base)
 
 // True when the offsets start at 0 and rise: the fields lie in this order.
 template <typename... Offsets>

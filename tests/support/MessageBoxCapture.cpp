@@ -27,9 +27,7 @@ void MessageBoxCapture::QueueAnswers(const std::vector<int>& answers) {
     m_queued.insert(m_queued.end(), answers.begin(), answers.end());
 }
 
-std::string MessageBoxCapture::Text(int i) const {
-    return i >= 0 && i < Count() ? m_boxes[i].text : std::string();
-}
+std::string MessageBoxCapture::Text(int i) const { return i >= 0 && i < Count() ? m_boxes[i].text : std::string(); }
 
 int CALLBACK MessageBoxCapture::Handler(LPCSTR text, LPCSTR caption, UINT type) {
     MessageBoxCapture* self = g_current;

@@ -84,8 +84,7 @@ struct ZeroDivProbe : CZeroDivException {
 
 static_assert(std::is_convertible_v<CWin32FindData*, WIN32_FIND_DATAA*>, "public base");
 static_assert(std::has_virtual_destructor_v<CWin32FindData>);
-static_assert(std::is_default_constructible_v<CWin32FindData> &&
-              std::is_copy_constructible_v<CWin32FindData>);
+static_assert(std::is_default_constructible_v<CWin32FindData> && std::is_copy_constructible_v<CWin32FindData>);
 CHECK_OVERLOAD(&CWin32FindData::operator=, CWin32FindData& (CWin32FindData::*)(const WIN32_FIND_DATAA&));
 CHECK_OVERLOAD(&CWin32FindData::operator=, CWin32FindData& (CWin32FindData::*)(const CWin32FindData&));
 CHECK_TYPE(&CWin32FindData::GetFileName, CString (CWin32FindData::*)() const);
@@ -210,4 +209,4 @@ struct FileItemListProbe : CFileItemList {
     bool IsNew(CFileItem* candidate) override;
 };
 
-} // namespace conformance
+}  // namespace conformance

@@ -140,8 +140,10 @@ TEST(CalcTest, RandomTextsNeverMisbehave) {
         for (int n = length(rng); n > 0; --n) text += alphabet[pick(rng)];
         Outcome first = Calc(text);
         ASSERT_TRUE(first.valid == 0 || first.valid == 1) << text;
-        if (first.valid == 0) ASSERT_EQ(0.0, first.value) << text;
-        else ASSERT_TRUE(std::isfinite(first.value)) << text;
+        if (first.valid == 0)
+            ASSERT_EQ(0.0, first.value) << text;
+        else
+            ASSERT_TRUE(std::isfinite(first.value)) << text;
         Outcome again = Calc(text);
         ASSERT_EQ(first.valid, again.valid) << text;
         ASSERT_EQ(first.value, again.value) << text;
@@ -170,10 +172,14 @@ private:
 
     std::string Blanks() {
         switch (Uniform(0, 5)) {
-        case 0: return " ";
-        case 1: return "\t";
-        case 2: return "  ";
-        default: return "";
+        case 0:
+            return " ";
+        case 1:
+            return "\t";
+        case 2:
+            return "  ";
+        default:
+            return "";
         }
     }
 

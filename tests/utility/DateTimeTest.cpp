@@ -20,8 +20,8 @@ std::string Time(int h, int mi, int s, int type) {
 }
 
 TEST(DateFormatTest, AllLayouts) {
-    const char* expected[] = {"2001/03/05", "01/03/05", "2001-03-05", "01-03-05", "2001年03月05日",
-                              "01年03月05日", "2001", "03", "5"};
+    const char* expected[] = {"2001/03/05",   "01/03/05", "2001-03-05", "01-03-05", "2001年03月05日",
+                              "01年03月05日", "2001",     "03",         "5"};
     for (int type = 0; type <= 8; ++type) EXPECT_EQ(expected[type], Date(2001, 3, 5, type)) << type;
 }
 
@@ -49,13 +49,20 @@ TEST(TimeFormatTest, TwelveHourLayoutsAroundMidnightAndNoon) {
         int hour, type;
         const char* expected;
     } cases[] = {
-        {0, TIME_AMPM_HM, "AM 0:30"},           {9, TIME_AMPM_HM, "AM 9:30"},
-        {11, TIME_AMPM_HM, "AM 11:30"},         {12, TIME_AMPM_HM, "PM 12:30"},
-        {13, TIME_AMPM_HM, "PM 1:30"},          {23, TIME_AMPM_HM, "PM 11:30"},
-        {0, TIME_AMPM_HMS, "AM 0:30:07"},       {12, TIME_AMPM_HMS, "PM 12:30:07"},
-        {21, TIME_AMPM_HMS, "PM 9:30:07"},      {0, TIME_GOZEN_HM, "午前0時30分"},
-        {12, TIME_GOZEN_HM, "午後12時30分"},    {21, TIME_GOZEN_HM, "午後9時30分"},
-        {9, TIME_GOZEN_HMS, "午前9時30分07秒"}, {12, TIME_GOZEN_HMS, "午後12時30分07秒"},
+        {0, TIME_AMPM_HM, "AM 0:30"},
+        {9, TIME_AMPM_HM, "AM 9:30"},
+        {11, TIME_AMPM_HM, "AM 11:30"},
+        {12, TIME_AMPM_HM, "PM 12:30"},
+        {13, TIME_AMPM_HM, "PM 1:30"},
+        {23, TIME_AMPM_HM, "PM 11:30"},
+        {0, TIME_AMPM_HMS, "AM 0:30:07"},
+        {12, TIME_AMPM_HMS, "PM 12:30:07"},
+        {21, TIME_AMPM_HMS, "PM 9:30:07"},
+        {0, TIME_GOZEN_HM, "午前0時30分"},
+        {12, TIME_GOZEN_HM, "午後12時30分"},
+        {21, TIME_GOZEN_HM, "午後9時30分"},
+        {9, TIME_GOZEN_HMS, "午前9時30分07秒"},
+        {12, TIME_GOZEN_HMS, "午後12時30分07秒"},
         {13, TIME_GOZEN_HMS, "午後1時30分07秒"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.expected, Time(c.hour, 30, 7, c.type)) << c.hour << "/" << c.type;

@@ -73,8 +73,9 @@ TEST_F(IniTest, NumbersReadTheLeadingSignedDecimal) {
     struct {
         const char* text;
         int expected;
-    } cases[] = {{"123abc", 123}, {"+7", 7}, {"", 0}, {"abc", 0}, {"-", 0}, {"12 34", 12}, {"99999999999", INT_MAX},
-                 {"-99999999999", INT_MIN}};
+    } cases[] = {
+        {"123abc", 123},          {"+7", 7}, {"", 0}, {"abc", 0}, {"-", 0}, {"12 34", 12}, {"99999999999", INT_MAX},
+        {"-99999999999", INT_MIN}};
     for (const auto& c : cases) {
         _WriteIni("N", "Text", c.text, File(), false);
         EXPECT_EQ(c.expected, _ReadIniNum("N", "Text", File(), false)) << c.text;

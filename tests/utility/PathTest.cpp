@@ -150,8 +150,8 @@ TEST_F(PathFileTest, PathChekKnowsFoldersWhoseLastCharacterEndsIn0x5C) {
 TEST_F(PathFileTest, PathChekRefusesFilesMissingFoldersAndPatterns) {
     m_dir.MakeDir("sub");
     std::string file = m_dir.WriteFile("a.txt", "x");
-    for (const std::string& text : {file, file + "\\", m_dir / "missing", m_dir / "su*", m_dir / "su?\\",
-                                    std::string(), std::string("\\")}) {
+    for (const std::string& text :
+         {file, file + "\\", m_dir / "missing", m_dir / "su*", m_dir / "su?\\", std::string(), std::string("\\")}) {
         CString path = text.c_str();
         EXPECT_FALSE(_PathChek(&path, true)) << text;
         EXPECT_EQ(text, S(path));
