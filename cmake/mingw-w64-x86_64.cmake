@@ -31,6 +31,9 @@ set(TW_WIN_DEFINES "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -D_MBCS")
 set(TW_CHARSET_FLAGS "-finput-charset=UTF-8 -fexec-charset=CP932")
 set(CMAKE_C_FLAGS_INIT   "${TW_CHARSET_FLAGS} -Wall -Wextra ${TW_WIN_DEFINES}")
 set(CMAKE_CXX_FLAGS_INIT "${TW_CHARSET_FLAGS} -Wall -Wextra ${TW_WIN_DEFINES}")
+# Debug builds check the framework's ASSERT and VERIFY conditions.
+set(CMAKE_C_FLAGS_DEBUG_INIT   "-g -D_DEBUG")
+set(CMAKE_CXX_FLAGS_DEBUG_INIT "-g -D_DEBUG")
 # .rc files are UTF-8 too; windres converts their strings to UTF-16 resources.
 set(CMAKE_RC_FLAGS_INIT "-c 65001 ${TW_WIN_DEFINES}")
 

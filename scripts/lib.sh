@@ -3,7 +3,8 @@
 #
 # Environment:
 #   BUILD_DIR     build folder (default: <repo>/build)
-#   BUILD_TYPE    CMake build type for a new build folder (default: Release)
+#   BUILD_TYPE    CMake build type (default: Release); a build folder configured
+#                 with another type is configured again
 #   CMAKE_ARGS    extra CMake options; given, they make CMake configure again
 #   BUILD_TARGETS targets to build, separated by spaces (default: all)
 #   JOBS          parallel build jobs (default: 2)
@@ -21,7 +22,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 TW_PACKAGES=(
     wine64 wine g++-mingw-w64-x86-64-posix cmake ninja-build googletest
-    xvfb xauth x11-utils fonts-ipafont imagemagick locales
+    xvfb xauth x11-utils fonts-ipafont imagemagick locales clang-format
 )
 TW_XVFB_PID=
 TW_REMOVE_ON_EXIT=()
@@ -68,7 +69,10 @@ tw_ensure_locale() {
 
 # Configures $BUILD_DIR (first time, or when CMAKE_ARGS is given) and builds.
 tw_build() {
-    if [[ ! -f $BUILD_DIR/build.ninja || -n ${CMAKE_ARGS:-} ]]; then
+    local cached_type=
+    [[ -f $BUILD_DIR/CMakeCache.txt ]] &&
+        cached_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$BUILD_DIR/CMakeCache.txt")
+    if [[ ! -f $BUILD_DIR/build.ninja || -n ${CMAKE_ARGS:-} || $cached_type != "${BUILD_TYPE:-Release}" ]]; then
         tw_log "configuring $BUILD_DIR"
         # shellcheck disable=SC2086
         cmake -S "$TW_ROOT" -B "$BUILD_DIR" -G Ninja \

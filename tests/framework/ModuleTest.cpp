@@ -3,6 +3,7 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "AssertCapture.h"
 #include "MessageBoxCapture.h"
 
 // String 100 of this program's resources (FrameworkTests.rc).
@@ -18,6 +19,16 @@ TEST(MessageBoxTest, EveryBoxGoesThroughTheHandler) {
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), boxes.Boxes()[0].type);
     EXPECT_EQ("テスト用の文字列", boxes.Text(1));
     EXPECT_EQ(AfxGetAppName(), boxes.Boxes()[1].caption);
+}
+
+TEST(AssertTest, DebugBuildsCheckConditionsAndVerifyAlwaysEvaluates) {
+    AssertCapture asserts;
+    int evaluated = 0;
+    ASSERT(1 + 1 == 3);
+    VERIFY(++evaluated == 0);
+    ASSERT_VALID(static_cast<const CObject*>(nullptr));
+    EXPECT_EQ(1, evaluated);
+    EXPECT_EQ(AssertionsAreLive() ? 3 : 0, asserts.Count());
 }
 
 TEST(ResourceChainTest, StringsAreFoundInTheProgramAndInRegisteredLibraries) {
@@ -60,9 +71,7 @@ TEST(ExceptionTest, ExceptionsCrossTheLibraryBoundary) {
         }
     }
     int handled = 0;
-    TRY {
-        AfxThrowArchiveException(CArchiveException::badClass);
-    }
+    TRY { AfxThrowArchiveException(CArchiveException::badClass); }
     CATCH(CFileException, e) {
         (void)e;
         ADD_FAILURE();
