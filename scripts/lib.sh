@@ -17,12 +17,14 @@ export BUILD_DIR
 # Wine settings for wineserver and any wine started from these scripts; the programs
 # themselves always go through $BUILD_DIR/wine-run.sh, which sets the same values.
 export WINEPREFIX=$BUILD_DIR/wineprefix
+# ccache sees paths relative to the checkout, so clones and worktrees share hits.
+export CCACHE_BASEDIR=$TW_ROOT CCACHE_NOHASHDIR=1
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 TW_PACKAGES=(
     wine64 wine g++-mingw-w64-x86-64-posix cmake ninja-build googletest
-    xvfb xauth x11-utils fonts-ipafont imagemagick locales clang-format
+    xvfb xauth x11-utils fonts-ipafont imagemagick locales clang-format ccache
 )
 TW_XVFB_PID=
 TW_REMOVE_ON_EXIT=()
@@ -75,7 +77,10 @@ tw_build() {
     if [[ ! -f $BUILD_DIR/build.ninja || -n ${CMAKE_ARGS:-} || $cached_type != "${BUILD_TYPE:-Release}" ]]; then
         tw_log "configuring $BUILD_DIR"
         # shellcheck disable=SC2086
-        cmake -S "$TW_ROOT" -B "$BUILD_DIR" -G Ninja \
+        local launcher=()
+        # ccache keeps compiled objects across build folders and clean clones.
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+        cmake -S "$TW_ROOT" -B "$BUILD_DIR" -G Ninja "${launcher[@]}" \
             -DCMAKE_TOOLCHAIN_FILE="$TW_ROOT/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" ${CMAKE_ARGS:-}
     fi
