@@ -22,6 +22,7 @@ HWND GetControlRect(HWND hParent, UINT nID, RECT* pRect) {
 // One control move of a resize.
 struct ControlMove {
     HWND hWnd;
+    RECT rcOld;
     RECT rc;
     UINT nFlags;
 };
@@ -34,6 +35,7 @@ BOOL PrepareMove(HWND hParent, UINT nID, const RECT& rcNew, ControlMove* pMove) 
     HWND hCtrl = GetControlRect(hParent, nID, &rcNow);
     if (!hCtrl || ::EqualRect(&rcNow, &rcNew)) return FALSE;
     pMove->hWnd = hCtrl;
+    pMove->rcOld = rcNow;
     pMove->rc = rcNew;
     pMove->nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (rcNow.left == rcNew.left && rcNow.top == rcNew.top) pMove->nFlags |= SWP_NOMOVE;
@@ -42,6 +44,46 @@ BOOL PrepareMove(HWND hParent, UINT nID, const RECT& rcNew, ControlMove* pMove) 
     }
     return TRUE;
 }
+
+// The client area that the controls of one resize left and took, as one
+// region of the helper window. Without the resources for a region, the
+// whole client area stands for it.
+class CMovedArea {
+public:
+    CMovedArea() : m_hRgn(::CreateRectRgn(0, 0, 0, 0)), m_bAny(false) {}
+    ~CMovedArea() {
+        if (m_hRgn) ::DeleteObject(m_hRgn);
+    }
+    CMovedArea(const CMovedArea&) = delete;
+    CMovedArea& operator=(const CMovedArea&) = delete;
+
+    void Add(const ControlMove& move) {
+        m_bAny = true;
+        AddRect(move.rcOld);
+        AddRect(move.rc);
+    }
+
+    // Erases and repaints the area now: the helper window's background
+    // (clipped as its erase handler clips it), then each child window in it.
+    void Repaint(HWND hHelper) {
+        if (!m_bAny) return;
+        ::RedrawWindow(hHelper, nullptr, m_hRgn, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+
+private:
+    void AddRect(const RECT& rc) {
+        if (!m_hRgn) return;
+        HRGN hRect = ::CreateRectRgnIndirect(&rc);
+        if (!hRect || ::CombineRgn(m_hRgn, m_hRgn, hRect, RGN_OR) == ERROR) {
+            ::DeleteObject(m_hRgn);
+            m_hRgn = nullptr;  // RedrawWindow then takes the whole client area
+        }
+        if (hRect) ::DeleteObject(hRect);
+    }
+
+    HRGN m_hRgn;
+    bool m_bAny;
+};
 
 // A group box hides the background only under its frame: strips of this
 // width along its left, right and bottom sides, the sides starting below
@@ -119,28 +161,41 @@ int CAttachFormWndHelper::Resize(int cx, int cy) {
 // All moves go in one deferred batch. Should the system lack the resources
 // for the batch, the controls are moved one by one instead (a failed batch
 // is dropped as a whole, so every move is made again).
+//
+// Moving a control repaints only the control and the background it left.
+// That is not enough here: a group box draws no background of its own, so
+// its old frame lines stay inside it; controls that overlap a moved one
+// (a check box on a group box's top line, the children of a composite
+// field) are painted over by it and not repainted. So the area that every
+// moved control left and the area it took are repainted as a whole: the
+// window's background first, then every control there, each after the
+// window it lies on.
 void CAttachFormWndHelper::MoveControls() {
     HWND hHelper = GetHelperHwnd();
     if (!hHelper) return;
 
+    CMovedArea moved;
     ControlMove move;
     HDWP hdwp = ::BeginDeferWindowPos(m_nEntryCount);
     for (int i = 0; hdwp && i < m_nEntryCount; ++i) {
         const CAttachEntry& e = m_arrEntry[i];
         if (!PrepareMove(hHelper, e.nID, e.rcNew, &move)) continue;
+        moved.Add(move);
         hdwp = ::DeferWindowPos(hdwp, move.hWnd, nullptr, move.rc.left, move.rc.top, move.rc.right - move.rc.left,
                                 move.rc.bottom - move.rc.top, move.nFlags);
     }
     if (hdwp) {
         ::EndDeferWindowPos(hdwp);
-        return;
+    } else {
+        for (int i = 0; i < m_nEntryCount; ++i) {
+            const CAttachEntry& e = m_arrEntry[i];
+            if (!PrepareMove(hHelper, e.nID, e.rcNew, &move)) continue;
+            moved.Add(move);
+            ::SetWindowPos(move.hWnd, nullptr, move.rc.left, move.rc.top, move.rc.right - move.rc.left,
+                           move.rc.bottom - move.rc.top, move.nFlags);
+        }
     }
-    for (int i = 0; i < m_nEntryCount; ++i) {
-        const CAttachEntry& e = m_arrEntry[i];
-        if (!PrepareMove(hHelper, e.nID, e.rcNew, &move)) continue;
-        ::SetWindowPos(move.hWnd, nullptr, move.rc.left, move.rc.top, move.rc.right - move.rc.left,
-                       move.rc.bottom - move.rc.top, move.nFlags);
-    }
+    moved.Repaint(hHelper);
 }
 
 void CAttachFormWndHelper::SetMaxSize(const CSize& size) {

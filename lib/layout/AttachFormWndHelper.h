@@ -3,8 +3,9 @@
 // Classes:
 //   CAttachFormWndHelper  base class of a resizable window: reads its child
 //                         controls' rectangles, moves them after each resize
-//                         in one deferred batch, answers the tracking size
-//                         query and clips the controls out of the background
+//                         in one deferred batch and repaints what they left
+//                         and took, answers the tracking size query and
+//                         clips the controls out of the background
 #pragma once
 
 #include "AttachForm.h"
@@ -66,6 +67,7 @@ private:
     // Records the rectangle of child control nID with SetRect; FALSE when
     // the helper window has no such control.
     BOOL RecordControlRect(UINT nID);
-    // Moves the controls whose window rectangle differs from rcNew.
+    // Moves the controls whose window rectangle differs from rcNew, then
+    // repaints the area they left and took, background first.
     void MoveControls();
 };
