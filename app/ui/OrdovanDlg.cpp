@@ -256,6 +256,11 @@ void COrdovanDlg::UpdateSample() {
 
 // ---- Close --------------------------------------------------------------------
 
+// The dialog has no OK button; Enter in a field that does not use it itself
+// (the list, the base name, a check box) comes here. Ending the dialog on it
+// would lose the settings, the histories and the list.
+void COrdovanDlg::OnOK() {}
+
 void COrdovanDlg::OnCancel() {
     SaveSettings();
     StoreWindowRect();

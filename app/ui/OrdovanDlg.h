@@ -60,6 +60,9 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Enter (the dialog's IDOK command) does nothing: the program ends only
+    // through OnCancel, which saves the settings.
+    void OnOK() override;
     void OnCancel() override;
 
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);

@@ -376,6 +376,52 @@ TEST_F(OrdovanUiTest, TheModalDialogRunsUntilClosed) {
     EXPECT_NE(std::string::npos, Ini().find("ContinuePath=C:\\Modal"));
 }
 
+namespace {
+// Presses Enter in a control as a user does: the key's messages go through
+// the thread's message handling, the dialog's key handling included.
+void PressEnter(HWND target) {
+    ::SetFocus(target);
+    ::PostMessageA(target, WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageA(target, WM_CHAR, '\r', 1);
+    ::PostMessageA(target, WM_KEYUP, VK_RETURN, 0xC0000001);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) AfxDispatchMessage(&msg);
+}
+}  // namespace
+
+// Only 終了, Esc and the close box end the program, and they save; Enter in
+// a field never does. The start number keeps its own Enter: on to the next
+// field.
+TEST_F(OrdovanUiTest, EnterNeverEndsTheDialog) {
+    ModalScript script;
+    script.onDialog = [&](CWnd* pDialog) {
+        pDialog->SetDlgItemText(IDC_CONTINUE_PATH, "C:\\Kept");
+        const struct {
+            const char* name;
+            HWND hWnd;
+        } fields[] = {
+            {"list", pDialog->GetDlgItem(IDC_FILE_LIST)->m_hWnd},
+            {"base name", ::GetWindow(pDialog->GetDlgItem(IDC_FILE_NAME)->m_hWnd, GW_CHILD)},
+            {"target folder", InnerEdit(pDialog, IDC_CONTINUE_PATH)->m_hWnd},
+            {"digits", pDialog->GetDlgItem(IDC_FIGURE)->m_hWnd},
+            {"subfolder check box", pDialog->GetDlgItem(IDC_SUB_FOLDER)->m_hWnd},
+            {"start number", pDialog->GetDlgItem(IDC_START_NUMBER)->m_hWnd},
+        };
+        for (const auto& field : fields) {
+            ASSERT_NE(nullptr, field.hWnd) << field.name;
+            PressEnter(field.hWnd);
+            EXPECT_TRUE(pDialog->IsWindowVisible()) << field.name;
+        }
+        EXPECT_EQ(pDialog->GetDlgItem(IDC_SAMPLE)->m_hWnd, ::GetFocus());
+        pDialog->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    };
+    COrdovanDlg modal;
+    app.m_pMainWnd = &modal;
+    EXPECT_EQ(IDCANCEL, modal.DoModal());
+    app.m_pMainWnd = nullptr;
+    EXPECT_NE(std::string::npos, Ini().find("ContinuePath=C:\\Kept"));
+}
+
 // ---- System menu, help, about box ----------------------------------------------------------
 
 TEST_F(OrdovanUiTest, TheSystemMenuOffersTheAboutBox) {
