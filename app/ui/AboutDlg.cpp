@@ -6,9 +6,13 @@ const char kMailAddress[] = "support@tallywise.example";
 
 namespace {
 UINT StartCommand(const char* pszCommandLine, UINT nCmdShow) { return ::WinExec(pszCommandLine, nCmdShow); }
+HINSTANCE ShellOpen(const char* pszFile, UINT nCmdShow) {
+    return ::ShellExecuteA(nullptr, "open", pszFile, nullptr, nullptr, static_cast<int>(nCmdShow));
+}
 }  // namespace
 
 PFN_LAUNCH g_pfnLaunch = &StartCommand;
+PFN_SHELL_OPEN g_pfnShellOpen = &ShellOpen;
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 
@@ -25,10 +29,21 @@ BOOL CAboutDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The page's path is quoted, so that a folder with spaces or commas in its
-// name still reaches the file browser as one argument. What the shell does
-// with a missing page is the shell's.
-void OpenHelpPage(const CString& strProgramFolder) {
-    CString command = "Explorer.exe \"" + strProgramFolder + "Help.htm\"";
-    if (g_pfnLaunch) g_pfnLaunch(command, SW_SHOW);
+void OpenHelpPage(const CString& strProgramFolder) { OpenHelpPage(strProgramFolder, IsRunningUnderWine()); }
+
+// On Windows the page's path is quoted, so that a folder with spaces or
+// commas in its name still reaches the file browser as one argument. What
+// the shell does with a missing page is the shell's.
+void OpenHelpPage(const CString& strProgramFolder, bool bUnderWine) {
+    const CString page = strProgramFolder + "Help.htm";
+    if (bUnderWine) {
+        if (g_pfnShellOpen) g_pfnShellOpen(page, SW_SHOW);
+    } else {
+        if (g_pfnLaunch) g_pfnLaunch("Explorer.exe \"" + page + "\"", SW_SHOW);
+    }
+}
+
+bool IsRunningUnderWine() {
+    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -34,13 +35,16 @@ std::string ProgramDate() {
     return date;
 }
 
-// Records the launches instead of starting anything.
-std::string g_launched;
-UINT g_launchShow = 0;
-UINT RecordLaunch(const char* pszCommandLine, UINT nCmdShow) {
-    g_launched = pszCommandLine;
-    g_launchShow = nCmdShow;
+// Records the launches instead of starting anything: "run <command line>"
+// or "open <file>", each with its show command.
+std::vector<std::string> g_launched;
+UINT RecordRun(const char* pszCommandLine, UINT nCmdShow) {
+    g_launched.push_back("run " + std::string(pszCommandLine) + " " + std::to_string(nCmdShow));
     return 33;
+}
+HINSTANCE RecordOpen(const char* pszFile, UINT nCmdShow) {
+    g_launched.push_back("open " + std::string(pszFile) + " " + std::to_string(nCmdShow));
+    return reinterpret_cast<HINSTANCE>(33);
 }
 
 }  // namespace
@@ -100,12 +104,27 @@ TEST(AboutDlg, TheVersionLabelReadsTheJapaneseBlock) {
     parent.DestroyWindow();
 }
 
-TEST(HelpPage, OpensHelpHtmOfTheProgramFolderThroughTheFileBrowser) {
-    PFN_LAUNCH previous = g_pfnLaunch;
-    EXPECT_NE(nullptr, previous);
-    g_pfnLaunch = &RecordLaunch;
-    OpenHelpPage("C:\\Program Files\\Tallywise\\");
-    g_pfnLaunch = previous;
-    EXPECT_EQ("Explorer.exe \"C:\\Program Files\\Tallywise\\Help.htm\"", g_launched);
-    EXPECT_EQ(static_cast<UINT>(SW_SHOW), g_launchShow);
+// Windows' file browser shows the page it is given; Wine's shows a folder,
+// so there the shell opens the page itself. The tests run under Wine.
+TEST(HelpPage, OpensHelpHtmThroughTheFileBrowserOnWindowsAndTheShellUnderWine) {
+    const PFN_LAUNCH previousRun = g_pfnLaunch;
+    const PFN_SHELL_OPEN previousOpen = g_pfnShellOpen;
+    EXPECT_NE(nullptr, previousRun);
+    EXPECT_NE(nullptr, previousOpen);
+    g_pfnLaunch = &RecordRun;
+    g_pfnShellOpen = &RecordOpen;
+    g_launched.clear();
+    OpenHelpPage("C:\\Program Files\\Tallywise\\", false);
+    OpenHelpPage("C:\\Program Files\\Tallywise\\", true);
+    OpenHelpPage("C:\\Tallywise\\");
+    g_pfnLaunch = previousRun;
+    g_pfnShellOpen = previousOpen;
+
+    const std::vector<std::string> expected = {
+        "run Explorer.exe \"C:\\Program Files\\Tallywise\\Help.htm\" 5",
+        "open C:\\Program Files\\Tallywise\\Help.htm 5",
+        "open C:\\Tallywise\\Help.htm 5",
+    };
+    EXPECT_EQ(expected, g_launched);
+    EXPECT_TRUE(IsRunningUnderWine());
 }
