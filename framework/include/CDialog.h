@@ -5,7 +5,10 @@
 //            returns the code given to EndDialog; Create makes it modeless
 //
 // Templates are found through the resource chain (the program first, then
-// the extension libraries). Controls are bound to members by DoDataExchange
+// the extension libraries). A dialog opens centred over its owner (over the
+// screen when it has none), unless its template places it (a position of
+// its own, DS_ABSALIGN, DS_CENTER, DS_CENTERMOUSE, a child dialog) or its
+// OnInitDialog moved it. Controls are bound to members by DoDataExchange
 // (see CDataExchange.h), called by UpdateData.
 #pragma once
 
@@ -41,6 +44,8 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     BOOL IsDialogMessage(LPMSG lpMsg);
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Notes a move made while OnInitDialog runs (see m_bPlaced).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Runs messages until EndDialog is called; returns the code.
     virtual int RunModalLoop();
@@ -63,6 +68,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL m_bPlaced = FALSE;  // the template or OnInitDialog gave the dialog its place
+    BOOL m_bInInitDialog = FALSE;
     BOOL m_bInModalLoop = FALSE;
     BOOL m_bEndModal = FALSE;
     int m_nModalResult = -1;

@@ -6,6 +6,8 @@
 #include "CWinApp.h"
 #include "WindowInternals.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -29,13 +31,50 @@ CDialog::~CDialog() {
     if (m_hWnd) DestroyWindow();
 }
 
+namespace {
+
+// Whether a dialog template says where its dialog goes: a child dialog, a
+// position relative to the screen (DS_ABSALIGN), centred by the system
+// (DS_CENTER, DS_CENTERMOUSE), or a position of its own (x or y not 0).
+bool TemplatePlacesDialog(LPCDLGTEMPLATE lpTemplate) {
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(lpTemplate);
+    WORD signature;
+    std::memcpy(&signature, bytes + 2, sizeof signature);
+    // DLGTEMPLATEEX: version, 0xFFFF, help ID, extended style, style, count,
+    // x, y. DLGTEMPLATE: style, extended style, count, x, y.
+    const bool extended = signature == 0xFFFF;
+    DWORD style;
+    short x, y;
+    std::memcpy(&style, bytes + (extended ? 12 : 0), sizeof style);
+    std::memcpy(&x, bytes + (extended ? 18 : 10), sizeof x);
+    std::memcpy(&y, bytes + (extended ? 20 : 12), sizeof y);
+    return (style & (WS_CHILD | DS_ABSALIGN | DS_CENTER | DS_CENTERMOUSE)) != 0 || x != 0 || y != 0;
+}
+
+}  // namespace
+
+// After its OnInitDialog a dialog is centred over its owner (or the screen),
+// unless its template placed it or OnInitDialog moved it (also to the place
+// where it already stood: a stored position that happens to be the first).
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     (void)wParam;
     (void)lParam;
     if (message != WM_INITDIALOG) return FALSE;
     CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
     if (!pDlg) return TRUE;
-    return AfxCallGuarded([&]() -> LRESULT { return pDlg->OnInitDialog(); }, TRUE);
+    pDlg->m_bInInitDialog = TRUE;
+    const LRESULT result = AfxCallGuarded([&]() -> LRESULT { return pDlg->OnInitDialog(); }, TRUE);
+    pDlg->m_bInInitDialog = FALSE;
+    if (!pDlg->m_bPlaced && ::IsWindow(hWnd)) pDlg->CenterWindow();
+    return result;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING && m_bInInitDialog) {
+        const WINDOWPOS* pPos = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (pPos && !(pPos->flags & SWP_NOMOVE)) m_bPlaced = TRUE;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 LPCDLGTEMPLATE CDialog::LoadTemplate() const {
@@ -49,6 +88,7 @@ LPCDLGTEMPLATE CDialog::LoadTemplate() const {
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, CWnd* pParentWnd) {
     if (!lpTemplate || m_hWnd) return FALSE;
+    m_bPlaced = TemplatePlacesDialog(lpTemplate);
     HWND hWndParent = pParentWnd ? pParentWnd->m_hWnd : nullptr;
     AfxWindowInternals::HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpTemplate, hWndParent, &AfxDlgProc, 0);

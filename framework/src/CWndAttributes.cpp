@@ -125,21 +125,42 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
 }
 BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
 
+// A top-level window is centred over its owner, or over the work area of
+// its monitor when the owner is hidden or minimised, and kept inside that
+// work area; a child window is centred in its parent's client area.
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-    RECT outer;
+    const bool child = (GetStyle() & WS_CHILD) != 0;
     HWND hCenter = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    if (GetStyle() & WS_CHILD) hCenter = ::GetParent(m_hWnd);
-    if (hCenter && !(GetStyle() & WS_CHILD)) {
-        ::GetWindowRect(hCenter, &outer);
-    } else if (hCenter) {
+    if (child) hCenter = ::GetParent(m_hWnd);
+    if (!child && hCenter && (!::IsWindowVisible(hCenter) || ::IsIconic(hCenter))) hCenter = nullptr;
+
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    HMONITOR hMonitor = ::MonitorFromWindow(hCenter ? hCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
+    if (!hMonitor || !::GetMonitorInfoA(hMonitor, &monitor))
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& work = monitor.rcWork;
+
+    RECT outer;
+    if (child && hCenter) {
         ::GetClientRect(hCenter, &outer);
+    } else if (hCenter) {
+        ::GetWindowRect(hCenter, &outer);
     } else {
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &outer, 0);
+        outer = work;
     }
     RECT own;
     ::GetWindowRect(m_hWnd, &own);
-    int w = own.right - own.left, h = own.bottom - own.top;
+    const int w = own.right - own.left, h = own.bottom - own.top;
     int x = (outer.left + outer.right - w) / 2, y = (outer.top + outer.bottom - h) / 2;
+    if (!child) {
+        // Right and bottom first, so that a window larger than the work
+        // area shows its top-left corner.
+        if (x + w > work.right) x = work.right - w;
+        if (y + h > work.bottom) y = work.bottom - h;
+        if (x < work.left) x = work.left;
+        if (y < work.top) y = work.top;
+    }
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

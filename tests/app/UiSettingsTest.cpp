@@ -50,6 +50,22 @@ protected:
 
 // ---- The settings dialog ------------------------------------------------------------------
 
+// Not at the screen's corner over the main window's caption: centred over
+// the main window, wherever that stands.
+TEST_F(OrdovanSettingsTest, TheDialogOpensCentredOverTheMainWindow) {
+    Open();
+    dlg->SetWindowPos(nullptr, 160, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    CRect main;
+    dlg->GetWindowRect(&main);
+    CRect settings;
+    RunSettings([&](CWnd* pDialog) {
+        pDialog->GetWindowRect(&settings);
+        pDialog->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_NEAR(main.CenterPoint().x, settings.CenterPoint().x, 1);
+    EXPECT_NEAR(main.CenterPoint().y, settings.CenterPoint().y, 1);
+}
+
 TEST_F(OrdovanSettingsTest, TheDialogShowsTheConfirmationsAndStoresThemOnOk) {
     Open();
     dlg->m_bMsgReset = false;

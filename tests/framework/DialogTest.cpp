@@ -148,3 +148,57 @@ TEST(DialogTest, ModelessDialogAndMissingTemplate) {
     EXPECT_EQ(-1, missing.DoModal());
     EXPECT_FALSE(missing.Create(4242));
 }
+
+// Where a dialog opens: centred over its owner, or over the screen's work
+// area when there is none to see, always inside the work area; where
+// OnInitDialog or the template put it when they did.
+TEST(DialogTest, ADialogOpensCentredOverItsOwnerUnlessPlaced) {
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 500, 400,
+                               nullptr, nullptr));
+    auto openedAt = [&](CWnd* pOwner, const std::function<void(CTestDialog*)>& onInit = nullptr) {
+        CTestDialog dlg(pOwner);
+        dlg.onInit = onInit;
+        EXPECT_TRUE(dlg.Create(IDD_TEST, pOwner));
+        CRect rect;
+        dlg.GetWindowRect(&rect);
+        return rect;
+    };
+    auto expectCentredOn = [](const CRect& outer, const CRect& rect, const char* what) {
+        EXPECT_NEAR(outer.CenterPoint().x, rect.CenterPoint().x, 1) << what;
+        EXPECT_NEAR(outer.CenterPoint().y, rect.CenterPoint().y, 1) << what;
+    };
+
+    expectCentredOn(CRect(300, 200, 800, 600), openedAt(&owner), "over the owner");
+    const CRect moved =
+        openedAt(&owner, [](CTestDialog* pDlg) { pDlg->SetWindowPos(nullptr, 7, 9, 0, 0, SWP_NOSIZE); });
+    EXPECT_EQ(CPoint(7, 9), moved.TopLeft());
+    // A stored place that is where the dialog first stood is kept too.
+    CRect first;
+    const CRect kept = openedAt(&owner, [&](CTestDialog* pDlg) {
+        pDlg->GetWindowRect(&first);
+        pDlg->MoveWindow(&first);
+    });
+    EXPECT_EQ(first, kept);
+
+    owner.MoveWindow(work.right - 120, work.bottom - 90, 500, 400);
+    const CRect atTheEdge = openedAt(&owner);
+    EXPECT_LE(atTheEdge.right, work.right);
+    EXPECT_LE(atTheEdge.bottom, work.bottom);
+
+    owner.ShowWindow(SW_HIDE);
+    expectCentredOn(CRect(work), openedAt(&owner), "hidden owner");
+    expectCentredOn(CRect(work), openedAt(nullptr), "no owner");
+
+    CDialog placed(201);
+    ASSERT_TRUE(placed.Create(201, &owner));
+    CRect position(20, 30, 0, 0);  // where the template puts the client area
+    ::MapDialogRect(placed.m_hWnd, &position);
+    CPoint client(0, 0);
+    placed.ClientToScreen(&client);
+    EXPECT_EQ(position.TopLeft(), client);
+    placed.DestroyWindow();
+    owner.DestroyWindow();
+}
