@@ -111,9 +111,6 @@ CFileItemList::CFileItemList() : m_bIndexValid(true) {}
 
 CFileItemList::~CFileItemList() { RemoveAll(); }
 
-// The run: renames every item from the last to the first, so that names
-// moving upward within one folder find their targets already freed. Failures
-// are listed (at most ten) in the report; an empty report means success.
 int CFileItemList::AddFound(CVoFileFind& finder) {
     int added = 0;
     CFileItem found;
@@ -128,28 +125,25 @@ int CFileItemList::AddFound(CVoFileFind& finder) {
     return added;
 }
 
+// The run: renames every item from the last to the first, so that names
+// moving upward within one folder find their targets already freed. Failures
+// are listed (at most ten) in the report; an empty report means success.
+// The progress display is the run's own until the run ends.
 CString CFileItemList::Execute() {
     CString report;
     int failures = 0;
-    std::unique_ptr<CRunProgress> progress(g_pfnCreateRunProgress ? g_pfnCreateRunProgress() : nullptr);
+    std::unique_ptr<CRunProgress> progress = g_pfnCreateRunProgress ? g_pfnCreateRunProgress() : nullptr;
     if (!progress) return report;  // no display, no run
 
-    progress->SetMessage("");
-    progress->SetRange(0, m_list.GetCount());
-    progress->SetStep(1);
-    Sleep(500);
-
+    progress->Begin(m_list.GetCount());
     CFolderCheckScope folderChecks;
-
     for (POSITION pos = m_list.GetTailPosition(); pos;) {
         CFileItem* item = ItemOf(m_list.GetPrev(pos));
-        progress->StepIt();
-        if (progress->IsCancelled() && AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES) {
-            break;
-        }
+        progress->Step();
+        if (progress->StopRequested()) break;
         CString message;
         message.Format("%s -> %s", static_cast<LPCSTR>(item->m_strName), static_cast<LPCSTR>(item->m_strNewName));
-        progress->SetMessage(message);
+        progress->ShowFile(message);
 
         // Taken after the call: when the copy was made but its rename failed,
         // the item already names the copy, and that is the file to report.
@@ -158,7 +152,7 @@ CString CFileItemList::Execute() {
             ++failures;
         }
     }
-    progress.reset();
+    progress->End();
     m_bIndexValid = false;  // renamed and copied items have new keys
 
     if (!report.IsEmpty()) report = "以下のファイル名が変更に失敗しました。\n\n" + report;

@@ -15,11 +15,6 @@ CString ModuleFolder() { return _GetFullPathToPath(_GetModuleFileName()); }
 
 COrdovanApp::COrdovanApp() = default;
 
-COrdovanApp::~COrdovanApp() {
-    delete g_pProgressDlg;  // its destructor destroys the window
-    g_pProgressDlg = nullptr;
-}
-
 BOOL COrdovanApp::InitInstance() {
     m_strProgramFolder = ModuleFolder();
     InstallRunProgress();

@@ -11,8 +11,6 @@
 class COrdovanApp : public CWinApp {
 public:
     COrdovanApp();
-    // Destroys a progress dialog that a run left behind.
-    ~COrdovanApp() override;
 
     // Runs the main dialog modally; FALSE, so the program ends with it.
     BOOL InitInstance() override;

@@ -1,8 +1,6 @@
-// ProgressDlg.cpp - the modeless progress dialog of a run, and the adapter
-// through which the item list's run drives it.
+// ProgressDlg.cpp - the modeless progress dialog of a run, and how a run
+// gets one.
 #include "ProgressDlg.h"
-
-#include "RunProgress.h"
 
 #include <new>
 
@@ -13,6 +11,8 @@ namespace {
 // The bar's upper end; larger ranges are shown scaled down to it. Kept in
 // 15 bits so that no reading of the 16-bit values can turn negative.
 const int kBarMax = 0x7FFF;
+// How long a run shows its dialog before the first file.
+const DWORD kPauseBeforeFirstFile = 500;
 
 }  // namespace
 
@@ -44,6 +44,7 @@ BOOL CProgressDlg::Create(CWnd* pParent) {
         DestroyWindow();  // enables the owner again
         return FALSE;
     }
+    g_pProgressDlg = this;
     return TRUE;
 }
 
@@ -54,6 +55,12 @@ BOOL CProgressDlg::DestroyWindow() {
     }
     m_hWndOwner = nullptr;
     return CDialog::DestroyWindow();
+}
+
+// However the window goes, it is no longer the one on screen.
+void CProgressDlg::PostNcDestroy() {
+    if (g_pProgressDlg == this) g_pProgressDlg = nullptr;
+    CDialog::PostNcDestroy();
 }
 
 BOOL CProgressDlg::OnInitDialog() {
@@ -176,46 +183,32 @@ void CProgressDlg::SendBarPos() {
 
 // ---- The run's view of the dialog -------------------------------------------
 
+void CProgressDlg::Begin(int nFiles) {
+    SetMessage("");
+    SetRange(0, nFiles);
+    SetStep(1);
+    ::Sleep(kPauseBeforeFirstFile);
+}
+
+void CProgressDlg::Step() { StepIt(); }
+
+bool CProgressDlg::StopRequested() {
+    return IsCancelled() && AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CProgressDlg::ShowFile(const char* text) { SetMessage(text); }
+
+void CProgressDlg::End() { DestroyWindow(); }
+
 namespace {
-
-// Forwards the run's calls to the dialog; its end ends the dialog.
-class CDialogRunProgress : public CRunProgress {
-public:
-    explicit CDialogRunProgress(CProgressDlg* pDlg) : m_pDlg(pDlg) {}
-    ~CDialogRunProgress() override {
-        if (g_pProgressDlg == m_pDlg) g_pProgressDlg = nullptr;
-        delete m_pDlg;  // enables the main dialog again
-    }
-    CDialogRunProgress(const CDialogRunProgress&) = delete;
-    CDialogRunProgress& operator=(const CDialogRunProgress&) = delete;
-
-    void SetMessage(const char* text) override { m_pDlg->SetMessage(text); }
-    void SetRange(int low, int high) override { m_pDlg->SetRange(low, high); }
-    int SetStep(int step) override { return m_pDlg->SetStep(step); }
-    int StepIt() override { return m_pDlg->StepIt(); }
-    BOOL IsCancelled() override { return m_pDlg->IsCancelled(); }
-
-private:
-    CProgressDlg* m_pDlg;
-};
 
 // Shows the progress dialog over the main window; null (and no run) when
 // it cannot be shown, or when another run has one up already.
-CRunProgress* CreateRunProgress() {
+std::unique_ptr<CRunProgress> CreateRunProgress() {
     if (g_pProgressDlg) return nullptr;
-    CProgressDlg* pDlg = new (std::nothrow) CProgressDlg(IDS_PROGRESS_TITLE);
-    if (!pDlg) return nullptr;
-    if (!pDlg->Create(AfxGetMainWnd())) {
-        delete pDlg;
-        return nullptr;
-    }
-    g_pProgressDlg = pDlg;
-    CRunProgress* progress = new (std::nothrow) CDialogRunProgress(pDlg);
-    if (!progress) {
-        g_pProgressDlg = nullptr;
-        delete pDlg;
-    }
-    return progress;
+    std::unique_ptr<CProgressDlg> dlg(new (std::nothrow) CProgressDlg(IDS_PROGRESS_TITLE));
+    if (!dlg || !dlg->Create(AfxGetMainWnd())) return nullptr;
+    return dlg;
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 //
 // Classes:
 //   CProgressDlg  file being handled, percentage, bar and a Cancel button;
-//                 disables its owner while it is up
+//                 disables its owner while it is up; the display a run
+//                 talks to (CRunProgress), owned by that run
 //
-// The run calls StepIt and IsCancelled before every file; both pump the
-// thread's messages, so the dialog repaints and Cancel is seen between two
-// files. The bar itself takes 16-bit values only: the dialog keeps the
+// The run steps the dialog and asks it whether to stop before every file;
+// both pump the thread's messages, so the dialog repaints and Cancel is seen
+// between two files. A Cancel is confirmed with the user before the run is
+// told to stop. The bar itself takes 16-bit values only: the dialog keeps the
 // position in full and gives the bar a scaled copy, so ranges of any size
 // (more than 65535 files, negative ends) show sensible progress.
 #pragma once
@@ -14,13 +16,15 @@
 #include <afxwin.h>
 
 #include "RunAboutRes.h"
+#include "RunProgress.h"
 
-class CProgressDlg : public CDialog {
+class CProgressDlg : public CDialog, public CRunProgress {
 public:
     explicit CProgressDlg(UINT nTitleID = 0);
     ~CProgressDlg() override;
 
-    // Creates the dialog from template 103 with its owner disabled.
+    // Creates the dialog from template 103 with its owner disabled; it is
+    // then g_pProgressDlg until its window goes.
     BOOL Create(CWnd* pParent);
     // Enables the owner again (when Create disabled it), then destroys.
     BOOL DestroyWindow() override;
@@ -33,6 +37,17 @@ public:
     // Pumps messages; TRUE once after each Cancel.
     BOOL IsCancelled();
     void SetMessage(const char* text);
+
+    // The run's view of the dialog.
+    // An empty message, the range 0 to nFiles in steps of 1, and a short
+    // pause for the dialog to be seen.
+    void Begin(int nFiles) override;
+    void Step() override;
+    // A Cancel since the last question is confirmed with the user first.
+    bool StopRequested() override;
+    void ShowFile(const char* text) override;
+    // Closes the dialog, which enables the owner again.
+    void End() override;
 
     CProgressCtrl m_progress;
     UINT m_nTitleID;
@@ -48,6 +63,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    void PostNcDestroy() override;
 
     // Shows pos as a percentage of the range in control 1004.
     void UpdatePercent(long long nPos);
@@ -64,8 +80,10 @@ private:
     HWND m_hWndOwner;  // the window Create disabled
 };
 
-// The progress dialog of the run under way; null otherwise.
+// The progress dialog on screen (the window of the run under way); null
+// otherwise. It belongs to the run; this only points at it.
 extern CProgressDlg* g_pProgressDlg;
 
-// Makes the run use the progress dialog (sets g_pfnCreateRunProgress).
+// Makes runs show the progress dialog (sets g_pfnCreateRunProgress). A run
+// gets none while another one's is up.
 void InstallRunProgress();

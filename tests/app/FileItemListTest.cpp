@@ -3,7 +3,6 @@
 #include "FileItemList.h"
 #include "RunProgress.h"
 
-#include "MessageBoxCapture.h"
 #include "TempDir.h"
 
 #include <Vokit.h>
@@ -257,10 +256,10 @@ TEST_F(FileItemListMove, OnlyListedItemsMoveAndOnlyOnce) {
 
 namespace {
 
-// What the fake progress display was told, and when it reports a cancel.
+// What the fake progress display was told, and when it says stop.
 struct ProgressLog {
     std::vector<std::string> calls;
-    std::set<int> cancelAtStep;  // StepIt counts (1 = first file) that cancel
+    std::set<int> stopAtStep;  // Step counts (1 = first file) after which it says stop
     int steps = 0;
 };
 ProgressLog g_progress;
@@ -268,24 +267,21 @@ ProgressLog g_progress;
 class FakeProgress : public CRunProgress {
 public:
     ~FakeProgress() override { Log("deleted"); }
-    void SetMessage(const char* text) override { Log(std::string("message ") + text); }
-    void SetRange(int low, int high) override { Log("range " + std::to_string(low) + " " + std::to_string(high)); }
-    int SetStep(int step) override {
-        Log("step " + std::to_string(step));
-        return 10;
+    void Begin(int nFiles) override { Log("begin " + std::to_string(nFiles)); }
+    void Step() override {
+        Log("step");
+        ++g_progress.steps;
     }
-    int StepIt() override {
-        Log("stepit");
-        return g_progress.steps++;
-    }
-    BOOL IsCancelled() override { return g_progress.cancelAtStep.count(g_progress.steps) ? TRUE : FALSE; }
+    bool StopRequested() override { return g_progress.stopAtStep.count(g_progress.steps) != 0; }
+    void ShowFile(const char* text) override { Log(std::string("file ") + text); }
+    void End() override { Log("end"); }
 
 private:
     static void Log(const std::string& call) { g_progress.calls.push_back(call); }
 };
 
-CRunProgress* CreateFakeProgress() { return new FakeProgress; }
-CRunProgress* CreateNoProgress() { return nullptr; }
+std::unique_ptr<CRunProgress> CreateFakeProgress() { return std::make_unique<FakeProgress>(); }
+std::unique_ptr<CRunProgress> CreateNoProgress() { return nullptr; }
 
 const std::string kReportHead = "以下のファイル名が変更に失敗しました。\n\n";
 const std::string kReportTail = "\n\nその他多数・・・";
@@ -327,15 +323,14 @@ TEST_F(FileItemListRun, RenamesFromTheLastItemToTheFirst) {
     AddImages();
     EXPECT_EQ("", Str(list.Execute()));
     const std::vector<std::string> expected = {
-        "message ",
-        "range 0 3",
-        "step 1",
-        "stepit",
-        "message img3.jpg -> img4.jpg",
-        "stepit",
-        "message img2.jpg -> img3.jpg",
-        "stepit",
-        "message img1.jpg -> img2.jpg",
+        "begin 3",
+        "step",
+        "file img3.jpg -> img4.jpg",
+        "step",
+        "file img2.jpg -> img3.jpg",
+        "step",
+        "file img1.jpg -> img2.jpg",
+        "end",
         "deleted",
     };
     EXPECT_EQ(expected, g_progress.calls);
@@ -378,24 +373,18 @@ TEST_F(FileItemListRun, ReportsFailuresInProcessingOrderAndKeepsEveryFile) {
     EXPECT_FALSE(TempDir::Exists(dir / "img1.jpg"));
 }
 
-TEST_F(FileItemListRun, CancelAsksAndStopsOnlyOnYes) {
+// Asking the user is the display's business: the run only stops.
+TEST_F(FileItemListRun, StopsBeforeTheFileAtWhichTheDisplaySaysStop) {
     AddImages();
-    g_progress.cancelAtStep = {1, 2};
-    MessageBoxCapture boxes;
-    boxes.QueueAnswers({IDNO, IDYES});
+    g_progress.stopAtStep = {2};
     EXPECT_EQ("", Str(list.Execute()));
-
-    ASSERT_EQ(2, boxes.Count());
-    for (const MessageBoxCapture::Box& box : boxes.Boxes()) {
-        EXPECT_EQ("処理を中止しますか？", box.text);
-        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), box.type);
-    }
-    // No: the last file went on; Yes: the run stopped before the next one.
+    const std::vector<std::string> expected = {"begin 3", "step", "file img3.jpg -> img4.jpg",
+                                               "step",    "end",  "deleted"};
+    EXPECT_EQ(expected, g_progress.calls);
     EXPECT_EQ("img3.jpg", Content("img4.jpg"));
     EXPECT_EQ("img2.jpg", Content("img2.jpg"));
     EXPECT_EQ("img1.jpg", Content("img1.jpg"));
     EXPECT_EQ("img1.jpg,img2.jpg,img4.jpg", Names(list));
-    EXPECT_EQ("deleted", g_progress.calls.back());
 }
 
 TEST_F(FileItemListRun, ListsTenFailuresThenSaysThereAreMore) {

@@ -17,13 +17,13 @@ namespace {
 // A progress display that never cancels.
 class QuietProgress : public CRunProgress {
 public:
-    void SetMessage(const char*) override {}
-    void SetRange(int, int) override {}
-    int SetStep(int) override { return 0; }
-    int StepIt() override { return 0; }
-    BOOL IsCancelled() override { return FALSE; }
+    void Begin(int) override {}
+    void Step() override {}
+    bool StopRequested() override { return false; }
+    void ShowFile(const char*) override {}
+    void End() override {}
 };
-CRunProgress* CreateQuietProgress() { return new QuietProgress; }
+std::unique_ptr<CRunProgress> CreateQuietProgress() { return std::make_unique<QuietProgress>(); }
 
 std::wstring Wide(const std::string& ansi) {
     std::wstring wide(ansi.size() + 1, L'\0');

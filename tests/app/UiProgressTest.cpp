@@ -104,6 +104,7 @@ using ProgressDlgWindow = MainWindowTest;
 TEST_F(ProgressDlgWindow, CreateShowsTheTemplateAndDisablesTheOwner) {
     CProgressDlg dlg;
     ASSERT_TRUE(dlg.Create(&m_main));
+    EXPECT_EQ(&dlg, g_pProgressDlg);
     EXPECT_TRUE(dlg.m_bOwnerDisabled);
     EXPECT_FALSE(m_main.IsWindowEnabled());
     EXPECT_TRUE(dlg.IsWindowVisible());
@@ -123,6 +124,7 @@ TEST_F(ProgressDlgWindow, CreateShowsTheTemplateAndDisablesTheOwner) {
     EXPECT_FALSE(dlg.m_bOwnerDisabled);
     EXPECT_TRUE(m_main.IsWindowEnabled());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, g_pProgressDlg);
 }
 
 TEST_F(ProgressDlgWindow, TitleComesFromTheGivenString) {
@@ -139,6 +141,14 @@ TEST_F(ProgressDlgWindow, TheDestructorEnablesTheOwnerAgain) {
         EXPECT_FALSE(m_main.IsWindowEnabled());
     }
     EXPECT_TRUE(m_main.IsWindowEnabled());
+    EXPECT_EQ(nullptr, g_pProgressDlg);
+
+    // A window that goes with its owner is no longer the one on screen.
+    CProgressDlg dlg;
+    ASSERT_TRUE(dlg.Create(&m_main));
+    m_main.DestroyWindow();
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, g_pProgressDlg);
 }
 
 TEST_F(ProgressDlgWindow, AnOwnerDisabledBeforeStaysDisabled) {
@@ -292,10 +302,10 @@ namespace {
 
 // What the run's progress display showed, seen from outside.
 struct RunLog {
-    std::vector<std::string> percents;  // after each StepIt
-    std::vector<std::string> messages;  // after each SetMessage
-    std::vector<bool> mainEnabled;      // after each StepIt
-    std::set<int> clickBeforeStep;      // StepIt counts (1 = first) that Cancel precedes
+    std::vector<std::string> percents;  // after each Step
+    std::vector<std::string> messages;  // after Begin and each ShowFile
+    std::vector<bool> mainEnabled;      // after each Step
+    std::set<int> clickBeforeStep;      // Step counts (1 = first) that Cancel precedes
     int steps = 0;
     bool created = false;
 };
@@ -306,22 +316,24 @@ PFN_CREATE_RUN_PROGRESS g_pfnRealProgress = nullptr;
 // Cancel when asked to.
 class WatchedProgress : public CRunProgress {
 public:
-    explicit WatchedProgress(CRunProgress* real) : m_real(real) {}
+    explicit WatchedProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
 
-    void SetMessage(const char* text) override {
-        m_real->SetMessage(text);
+    void Begin(int nFiles) override {
+        m_real->Begin(nFiles);
         g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
     }
-    void SetRange(int low, int high) override { m_real->SetRange(low, high); }
-    int SetStep(int step) override { return m_real->SetStep(step); }
-    int StepIt() override {
+    void Step() override {
         if (g_log.clickBeforeStep.count(++g_log.steps)) PostCancelClick(Dlg());
-        int previous = m_real->StepIt();
+        m_real->Step();
         g_log.percents.push_back(ItemText(Dlg(), IDC_PROGRESS_PERCENT));
         g_log.mainEnabled.push_back(AfxGetMainWnd()->IsWindowEnabled() != FALSE);
-        return previous;
     }
-    BOOL IsCancelled() override { return m_real->IsCancelled(); }
+    bool StopRequested() override { return m_real->StopRequested(); }
+    void ShowFile(const char* text) override {
+        m_real->ShowFile(text);
+        g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
+    }
+    void End() override { m_real->End(); }
 
 private:
     static HWND Dlg() { return g_pProgressDlg ? g_pProgressDlg->m_hWnd : nullptr; }
@@ -329,11 +341,11 @@ private:
     std::unique_ptr<CRunProgress> m_real;
 };
 
-CRunProgress* CreateWatchedProgress() {
-    CRunProgress* real = g_pfnRealProgress();
+std::unique_ptr<CRunProgress> CreateWatchedProgress() {
+    std::unique_ptr<CRunProgress> real = g_pfnRealProgress();
     if (!real) return nullptr;
     g_log.created = true;
-    return new WatchedProgress(real);
+    return std::make_unique<WatchedProgress>(std::move(real));
 }
 
 }  // namespace
