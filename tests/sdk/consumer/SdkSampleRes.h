@@ -1,7 +1,7 @@
 // SdkSampleRes.h - resource ids of the SDK sample.
 #pragma once
 
-#define IDD_SAMPLE    100
-#define IDC_FOLDER    1000
-#define IDC_LIST      1001
-#define IDC_HISTORY   1002
+#define IDD_SAMPLE  100
+#define IDC_FOLDER  1000
+#define IDC_LIST    1001
+#define IDC_HISTORY 1002
