@@ -1,8 +1,10 @@
 // Recent.cpp - a most-recently-used list of strings with a capacity.
 #include "Recent.h"
 
+#include "IniSection.h"
 #include "VoIni.h"
 
+#include <climits>
 #include <new>
 
 namespace {
@@ -42,7 +44,17 @@ CString CRecent::operator[](int index) const {
 
 void CRecent::ResetContent() { m_array.RemoveAll(); }
 
-void CRecent::Read(const char* section, const char* iniFile) { _ReadIniContinue(section, &m_array, iniFile); }
+// Appends the stored items behind the held ones, up to the capacity: a
+// section of thousands of items (a damaged or foreign file) costs no more
+// than the capacity, and the next Write brings the file back to it.
+void CRecent::Read(const char* section, const char* iniFile) {
+    if (m_nMax <= 0) {
+        ReadIniList(section, &m_array, iniFile, INT_MAX);
+        return;
+    }
+    if (GetSize() < m_nMax) ReadIniList(section, &m_array, iniFile, m_nMax - GetSize());
+    if (GetSize() > m_nMax) m_array.SetSize(m_nMax);
+}
 
 bool CRecent::Write(const char* section, const char* iniFile) const {
     return _WriteIniContinue(section, m_array, iniFile);

@@ -15,6 +15,7 @@ public:
     CString operator[](int index) const;
     void ResetContent();
 
+    // Appends the stored items behind the held ones, up to the capacity.
     virtual void Read(const char* section, const char* iniFile);
     virtual bool Write(const char* section, const char* iniFile) const;
     virtual void Serialize(CArchive& ar);

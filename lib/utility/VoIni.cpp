@@ -2,13 +2,18 @@
 // platform's profile functions.
 #include "VoIni.h"
 
+#include "IniSection.h"
 #include "VoPath.h"
+
+#include <climits>
+#include <cstring>
+#include <new>
+#include <string>
 
 namespace {
 
-// Buffer sizes of the string reader and of the numbered-list reader.
+// Buffer size of the string reader.
 const int kValueBufferSize = 1024;
-const int kListBufferSize = 512;
 
 // The key actually used: "<computer>_<key>" when the value is kept per
 // computer. A null key (the platform's "whole section") stays null.
@@ -21,16 +26,9 @@ CString MakeKey(const char* key, bool perComputer) {
 
 const char* KeyOrNull(const char* key, const CString& formed) { return key ? static_cast<LPCSTR>(formed) : nullptr; }
 
-// Key "%d" of a numbered list.
-CString ListKey(int n) {
-    CString key;
-    key.Format("%d", n);
-    return key;
-}
-
-// Reads key n of a numbered list into buffer; the byte count (0: missing or empty).
-int ReadListItem(const char* section, int n, const char* iniFile, char* buffer, int bufferSize) {
-    return _ReadIni(section, ListKey(n), iniFile, buffer, bufferSize, "", false);
+// Whether the platform can take the section, the formed key and the file.
+bool NamesFit(const char* section, const char* key, const char* iniFile) {
+    return IniNameFits(section) && IniNameFits(key) && IniFileNameFits(iniFile);
 }
 
 // "<baseKey>_<side>".
@@ -40,13 +38,30 @@ CString SideKey(const char* baseKey, const char* side) {
     return key;
 }
 
+// Whether all four side keys fit ("bottom" is the longest side): a
+// rectangle is stored or read whole or not at all.
+bool SideKeysFit(const char* section, const char* baseKey, const char* iniFile, bool perComputer) {
+    return NamesFit(section, MakeKey(SideKey(baseKey, "bottom"), perComputer), iniFile);
+}
+
+// Copies text, cut to the buffer on a character boundary; the byte count.
+int CopyCut(const char* text, char* buffer, int bufferSize) {
+    const int length =
+        IniCutToCharacters(text, AfxSizeToInt(strnlen(text, static_cast<size_t>(bufferSize))), bufferSize - 1);
+    memcpy(buffer, text, static_cast<size_t>(length));
+    buffer[length] = '\0';
+    return length;
+}
+
 }  // namespace
 
 // Without a key the platform would delete the whole section, the values of
-// every computer included; a per-computer write refuses that.
+// every computer included; a per-computer write refuses that. Names and
+// values the platform cannot store are refused too.
 bool _WriteIni(const char* section, const char* key, const char* value, const char* iniFile, bool perComputer) {
     if (!key && perComputer) return false;
     CString fullKey = MakeKey(key, perComputer);
+    if (!NamesFit(section, KeyOrNull(key, fullKey), iniFile) || !IniValueFits(value)) return false;
     return WritePrivateProfileStringA(section, KeyOrNull(key, fullKey), value, iniFile) != FALSE;
 }
 
@@ -61,9 +76,9 @@ bool _WriteIniNum(const char* section, const char* key, int value, const char* i
 }
 
 // Always true: single failures are not reported, and a missing rectangle or
-// key writes nothing.
+// key, or one too long for the platform, writes nothing.
 bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, const char* iniFile, bool perComputer) {
-    if (!rect || !baseKey) return true;
+    if (!rect || !baseKey || !SideKeysFit(section, baseKey, iniFile, perComputer)) return true;
     _WriteIniNum(section, SideKey(baseKey, "top"), rect->top, iniFile, perComputer);
     _WriteIniNum(section, SideKey(baseKey, "bottom"), rect->bottom, iniFile, perComputer);
     _WriteIniNum(section, SideKey(baseKey, "left"), rect->left, iniFile, perComputer);
@@ -71,17 +86,32 @@ bool _WriteIniRect(const char* section, const char* baseKey, const RECT* rect, c
     return true;
 }
 
+// The result is the text the buffer holds, cut on a character boundary: the
+// platform may count a double-byte character it had no room for. Names the
+// platform cannot take read as missing; a default longer than the buffer
+// holds is cut before it is handed on. (Without a section or key the
+// platform lists names, separated by terminators; that count is kept.)
 int _ReadIni(const char* section, const char* key, const char* iniFile, char* buffer, int bufferSize, const char* def,
              bool perComputer) {
     if (!buffer || bufferSize <= 0) return 0;
+    if (!def) def = "";
     CString fullKey = MakeKey(key, perComputer);
-    DWORD got = GetPrivateProfileStringA(section, KeyOrNull(key, fullKey), def ? def : "", buffer,
-                                         static_cast<DWORD>(bufferSize), iniFile);
-    // The platform terminates the buffer itself; this keeps the promise even
-    // if it did not.
+    if (!NamesFit(section, KeyOrNull(key, fullKey), iniFile)) return CopyCut(def, buffer, bufferSize);
+    const int maxDefault = bufferSize - 1 < kIniMaxValueLength ? bufferSize - 1 : kIniMaxValueLength;
+    const int defaultLength = AfxSizeToInt(strnlen(def, static_cast<size_t>(maxDefault) + 1));
+    CString cutDefault;
+    if (defaultLength > maxDefault) {
+        cutDefault = CString(def, IniCutToCharacters(def, defaultLength, maxDefault));
+        def = cutDefault;
+    }
+    DWORD got = GetPrivateProfileStringA(section, KeyOrNull(key, fullKey), def, buffer, static_cast<DWORD>(bufferSize),
+                                         iniFile);
     if (got >= static_cast<DWORD>(bufferSize)) got = static_cast<DWORD>(bufferSize - 1);
-    buffer[bufferSize - 1] = '\0';
-    return static_cast<int>(got);
+    buffer[got] = '\0';
+    if (!section || !key) return static_cast<int>(got);
+    const int length = IniCutToCharacters(buffer, AfxSizeToInt(strnlen(buffer, got)), bufferSize - 1);
+    buffer[length] = '\0';
+    return length;
 }
 
 CString _ReadIni(const char* section, const char* key, const char* def, const char* iniFile, bool perComputer) {
@@ -109,44 +139,50 @@ int _ReadIniNum(const char* section, const char* key, const char* iniFile, bool 
 void _ReadIniRect(const char* section, const char* baseKey, RECT* rect, const char* iniFile, bool perComputer) {
     if (!rect) return;
     rect->left = rect->top = rect->right = rect->bottom = 0;
-    if (!baseKey) return;
+    if (!baseKey || !SideKeysFit(section, baseKey, iniFile, perComputer)) return;
     rect->top = _ReadIniNum(section, SideKey(baseKey, "top"), iniFile, perComputer);
     rect->bottom = _ReadIniNum(section, SideKey(baseKey, "bottom"), iniFile, perComputer);
     rect->left = _ReadIniNum(section, SideKey(baseKey, "left"), iniFile, perComputer);
     rect->right = _ReadIniNum(section, SideKey(baseKey, "right"), iniFile, perComputer);
 }
 
-// A null section would make the platform list all section names for every
-// key, so the list functions refuse it (there is nothing to delete).
+// The numbered lists are read and rewritten a section at a time (see
+// CIniSection): one platform write per list, never half a list in the file.
+// A null section would make the platform list all section names, so the
+// list functions refuse it (there is nothing to delete).
 bool _DeleteIniContinue(const char* section, const char* iniFile) {
-    if (!section) return true;
-    char buffer[kValueBufferSize];
-    for (int n = 0; ReadListItem(section, n, iniFile, buffer, kValueBufferSize) > 0; ++n)
-        WritePrivateProfileStringA(section, ListKey(n), nullptr, iniFile);
+    if (!section || !NamesFit(section, nullptr, iniFile)) return true;
+    try {
+        CIniSection list(section, iniFile);
+        if (list.Load() && list.RemoveNumberedKeys() > 0) list.Save();
+    } catch (const std::bad_alloc&) {
+    }
     return true;
 }
 
+// An element the platform cannot store is left out and makes the result
+// false, as a failed single write would; the others are written.
 bool _WriteIniContinue(const char* section, const CStringArray& array, const char* iniFile) {
-    if (!section) return false;
-    _DeleteIniContinue(section, iniFile);
-    bool ok = true;
-    for (int i = 0; i < array.GetSize(); ++i) {
-        if (!WritePrivateProfileStringA(section, ListKey(i), array[i], iniFile)) ok = false;
+    if (!section || !NamesFit(section, nullptr, iniFile)) return false;
+    try {
+        CIniSection list(section, iniFile);
+        if (!list.Load()) return false;
+        list.RemoveNumberedKeys();
+        bool ok = true;
+        for (int i = 0; i < array.GetSize(); ++i) {
+            if (IniValueFits(array[i])) {
+                list.Set(std::to_string(i), array[i]);
+            } else {
+                ok = false;
+            }
+        }
+        if (list.IsChanged() && !list.Save()) ok = false;
+        return ok;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    return ok;
 }
 
 void _ReadIniContinue(const char* section, CStringArray* array, const char* iniFile) {
-    if (!array || !section) return;
-    char buffer[kListBufferSize];
-    for (int n = 0;; ++n) {
-        int got = ReadListItem(section, n, iniFile, buffer, kListBufferSize);
-        if (got <= 0) break;
-        try {
-            array->Add(CString(buffer, got));
-        } catch (CMemoryException* e) {
-            e->Delete();
-            break;
-        }
-    }
+    ReadIniList(section, array, iniFile, INT_MAX);
 }

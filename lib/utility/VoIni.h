@@ -2,7 +2,12 @@
 //
 // Single values (string, bool, integer, rectangle) may be kept per computer:
 // with perComputer set the key becomes "<computer name>_<key>". Numbered
-// lists are stored under the keys "0", "1", ... of their own section.
+// lists are stored under the keys "0", "1", ... of their own section, and
+// each list is rewritten with one write of its section.
+//
+// Limits: section and key names (with the computer's name) of at most 255
+// bytes, values of at most 32,766 bytes, file names shorter than MAX_PATH.
+// Writes beyond them fail and change nothing; reads give the default.
 #pragma once
 
 #include "VokitDefs.h"
@@ -16,7 +21,8 @@ VOKIT_API bool _WriteIniRect(const char* section, const char* baseKey, const REC
                              bool perComputer);
 
 // Reads into buffer (bufferSize bytes with the terminator); returns the
-// number of bytes placed, terminator not counted.
+// number of bytes placed, terminator not counted. A double-byte character
+// the buffer cannot hold whole is left out.
 VOKIT_API int _ReadIni(const char* section, const char* key, const char* iniFile, char* buffer, int bufferSize,
                        const char* def, bool perComputer);
 // Reads a value of up to 1023 bytes.
@@ -32,7 +38,8 @@ VOKIT_API void _ReadIniRect(const char* section, const char* baseKey, RECT* rect
 
 // Deletes the old numbered keys, then writes every element.
 VOKIT_API bool _WriteIniContinue(const char* section, const CStringArray& array, const char* iniFile);
-// Appends the stored elements (up to the first empty one) to *array.
+// Appends the stored elements (up to the first empty one) to *array; each
+// is cut to 511 bytes.
 VOKIT_API void _ReadIniContinue(const char* section, CStringArray* array, const char* iniFile);
 // Deletes the keys "0", "1", ... up to the first missing or empty one.
 VOKIT_API bool _DeleteIniContinue(const char* section, const char* iniFile);

@@ -4,12 +4,48 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "ImportPatch.h"
 #include "MessageBoxCapture.h"
 #include "TempDir.h"
 #include "Vokit.h"
 
 namespace {
+
+// The numbered-list functions as the platform's single-key calls carry them
+// out; what the library stores must match their result byte for byte.
+void DeleteKeyByKey(const char* section, const char* file) {
+    char buffer[1024];
+    for (int n = 0;; ++n) {
+        const std::string key = std::to_string(n);
+        if (GetPrivateProfileStringA(section, key.c_str(), "", buffer, sizeof buffer, file) == 0) break;
+        WritePrivateProfileStringA(section, key.c_str(), nullptr, file);
+    }
+}
+
+void WriteKeyByKey(const char* section, const std::vector<std::string>& items, const char* file) {
+    DeleteKeyByKey(section, file);
+    for (size_t i = 0; i < items.size(); ++i)
+        WritePrivateProfileStringA(section, std::to_string(i).c_str(), items[i].c_str(), file);
+}
+
+CStringArray ArrayOf(const std::vector<std::string>& items) {
+    CStringArray array;
+    for (const std::string& item : items) array.Add(item.c_str());
+    return array;
+}
+
+// Vokit's calls of the platform's profile writers, counted.
+int g_profileWrites = 0;
+BOOL WINAPI CountedWriteString(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
+    ++g_profileWrites;
+    return WritePrivateProfileStringA(section, key, value, file);
+}
+BOOL WINAPI CountedWriteSection(LPCSTR section, LPCSTR lines, LPCSTR file) {
+    ++g_profileWrites;
+    return WritePrivateProfileSectionA(section, lines, file);
+}
 
 class IniTest : public ::testing::Test {
 protected:
@@ -270,6 +306,146 @@ TEST_F(IniTest, InvalidShiftJisBytesReadBackBounded) {
         EXPECT_EQ(static_cast<size_t>(value.GetLength()), strlen(value)) << key;
     }
     EXPECT_EQ(0, strncmp("ab", _ReadIni("Bad", "v0", "", File(), false), 2));
+}
+
+TEST_F(IniTest, ListsAreStoredAsKeyByKeyWritesStoreThem) {
+    const char* starts[] = {
+        nullptr,           // no file
+        "[A]\r\nx=1\r\n",  // no such section
+        "[A]\r\nx=1\r\n[H]\r\n0=old0\r\n1=old1\r\n2=old2\r\n3=old3\r\n[Z]\r\nz=1\r\n",
+        "[H]\r\nOther=o\r\n0=a\r\n1=\r\n2=behind the gap\r\n0=second zero\r\n",
+        "[H]\r\n0=\"quoted\"\r\n1=\"\"\r\n2=behind\r\n",
+        "[H]\r\n  0 =  spaced  \r\n1=表示\r\n2='single'\r\n",
+    };
+    const std::vector<std::string> lists[] = {
+        {}, {"new"}, {"n0", "n1", "n2", "n3", "n4"}, {" padded ", "\"q\"", "ソ\\", "a=b", "\ttabs\t"}};
+    const std::string reference = m_dir / "reference.ini";
+    for (const char* start : starts) {
+        for (const auto& list : lists) {
+            const std::string what = std::string(start ? start : "(none)") + " + " + std::to_string(list.size());
+            for (const std::string& path : {reference, m_file}) {
+                DeleteFileA(path.c_str());
+                if (start) m_dir.WriteFile(path.substr(m_dir.Path().size() + 1), start);
+            }
+            WriteKeyByKey("H", list, reference.c_str());
+            EXPECT_TRUE(_WriteIniContinue("H", ArrayOf(list), File())) << what;
+            EXPECT_EQ(TempDir::ReadFile(reference), FileText()) << what;
+
+            DeleteKeyByKey("H", reference.c_str());
+            EXPECT_TRUE(_DeleteIniContinue("H", File())) << what;
+            EXPECT_EQ(TempDir::ReadFile(reference), FileText()) << what;
+        }
+    }
+}
+
+TEST_F(IniTest, LongListsAreRewrittenWithOneWriteOfTheirSection) {
+    ImportPatch writeString("Vokit.dll", "WritePrivateProfileStringA", reinterpret_cast<void*>(&CountedWriteString));
+    ImportPatch writeSection("Vokit.dll", "WritePrivateProfileSectionA", reinterpret_cast<void*>(&CountedWriteSection));
+    ASSERT_TRUE(writeString.IsActive() || writeSection.IsActive());
+
+    // More than the first listing buffer holds.
+    std::vector<std::string> items;
+    for (int i = 0; i < 3000; ++i) items.push_back("C:\\写真\\フォルダ " + std::to_string(i) + "\\サブ");
+    _WriteIni("Before", "k", "v", File(), false);
+    g_profileWrites = 0;
+    EXPECT_TRUE(_WriteIniContinue("H", ArrayOf(items), File()));
+    EXPECT_EQ(1, g_profileWrites);
+
+    items.resize(2000);
+    items[0] = "front";
+    g_profileWrites = 0;
+    EXPECT_TRUE(_WriteIniContinue("H", ArrayOf(items), File()));
+    EXPECT_EQ(1, g_profileWrites);
+    EXPECT_EQ("<missing>", Raw("H", "2000"));
+
+    CStringArray read;
+    _ReadIniContinue("H", &read, File());
+    ASSERT_EQ(2000, read.GetSize());
+    EXPECT_EQ("front", std::string(read[0]));
+    EXPECT_EQ(items[1999], std::string(read[1999]));
+
+    g_profileWrites = 0;
+    EXPECT_TRUE(_DeleteIniContinue("H", File()));
+    EXPECT_TRUE(_DeleteIniContinue("H", File()));
+    EXPECT_EQ(1, g_profileWrites) << "nothing left to delete: no write";
+    EXPECT_EQ("v", Raw("Before", "k"));
+}
+
+TEST_F(IniTest, NamesAndValuesThePlatformCannotTakeAreRefused) {
+    const std::string huge(32768, 's');
+    const std::string tooLong(256, 'k');
+    const std::string longest(255, 'k');
+    _WriteIni("S", "Key", "kept", File(), false);
+    const std::string before = FileText();
+
+    EXPECT_FALSE(_WriteIni(huge.c_str(), "Key", "v", File(), false));
+    EXPECT_FALSE(_WriteIni("S", huge.c_str(), "v", File(), false));
+    EXPECT_FALSE(_WriteIni("S", tooLong.c_str(), "v", File(), false));
+    EXPECT_FALSE(_WriteIni("S", longest.c_str(), "v", File(), true)) << "too long with the computer's name";
+    EXPECT_FALSE(_WriteIniNum("S", tooLong.c_str(), 1, File(), false));
+    EXPECT_FALSE(_WriteIniBool(tooLong.c_str(), "Key", true, File(), false));
+    EXPECT_TRUE(_WriteIniRect("S", longest.c_str(), nullptr, File(), false));
+    RECT rect = {1, 2, 3, 4};
+    EXPECT_TRUE(_WriteIniRect("S", std::string(250, 'r').c_str(), &rect, File(), false)) << "always true, no side";
+    // A value the platform cannot convert would delete the key and report success.
+    EXPECT_FALSE(_WriteIni("S", "Key", std::string(32767, 'v').c_str(), File(), false));
+    const std::string longFile = m_dir / (std::string(200, 'd') + "\\" + std::string(100, 'f') + ".ini");
+    EXPECT_FALSE(_WriteIni("S", "Key", "v", longFile.c_str(), false));
+    EXPECT_EQ(before, FileText());
+
+    EXPECT_TRUE(_WriteIni("S", longest.c_str(), "longest", File(), false));
+    EXPECT_EQ("longest", std::string(_ReadIni("S", longest.c_str(), "", File(), false)));
+    EXPECT_TRUE(_WriteIni("S", "Long", std::string(32766, 'v').c_str(), File(), false));
+
+    // Reads with such names give the default, cut to the buffer.
+    EXPECT_EQ("dflt", std::string(_ReadIni(huge.c_str(), "Key", "dflt", File(), false)));
+    EXPECT_EQ("dflt", std::string(_ReadIni("S", huge.c_str(), "dflt", File(), false)));
+    EXPECT_EQ("dflt", std::string(_ReadIni("S", "Key", "dflt", longFile.c_str(), false)));
+    EXPECT_EQ(0, _ReadIniNum("S", huge.c_str(), File(), false));
+    EXPECT_TRUE(_ReadIniBool("S", huge.c_str(), true, File(), false));
+    RECT back = {9, 9, 9, 9};
+    _ReadIniRect("S", huge.c_str(), &back, File(), false);
+    EXPECT_EQ(0, back.left + back.top + back.right + back.bottom);
+    char buffer[8];
+    memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(4, _ReadIni("S", huge.c_str(), File(), buffer, 6, "表示ソフト", false)) << "cut on a character boundary";
+    EXPECT_STREQ("表示", buffer);
+    EXPECT_EQ("##", std::string(buffer + 6, 2));
+    const std::string hugeDefault(40000, 'd');
+    EXPECT_EQ(1023u, strlen(_ReadIni("S", "Missing", hugeDefault.c_str(), File(), false)));
+
+    // Numbered lists: such a section stores and reads nothing; an element
+    // that cannot be stored fails the write, the others are written.
+    EXPECT_FALSE(_WriteIniContinue(huge.c_str(), ArrayOf({"a"}), File()));
+    EXPECT_TRUE(_DeleteIniContinue(huge.c_str(), File()));
+    CStringArray read;
+    _ReadIniContinue(huge.c_str(), &read, File());
+    EXPECT_EQ(0, read.GetSize());
+    EXPECT_FALSE(_WriteIniContinue("L", ArrayOf({"a", std::string(32767, 'x'), "c"}), File()));
+    EXPECT_EQ("a", Raw("L", "0"));
+    EXPECT_EQ("<missing>", Raw("L", "1"));
+    EXPECT_EQ("c", Raw("L", "2"));
+}
+
+TEST_F(IniTest, ADoubleByteCharacterCutByTheBufferIsLeftOutWhole) {
+    const std::string value = std::string(1022, 'a') + "表";
+    _WriteIni("C", "Key", value.c_str(), File(), false);
+    CString read = _ReadIni("C", "Key", "", File(), false);
+    EXPECT_EQ(1022, read.GetLength());
+    EXPECT_EQ(strlen(read), static_cast<size_t>(read.GetLength()));
+
+    _WriteIni("C", "Short", "aa表", File(), false);
+    char buffer[4];
+    EXPECT_EQ(2, _ReadIni("C", "Short", File(), buffer, sizeof buffer, "", false));
+    EXPECT_STREQ("aa", buffer);
+
+    CStringArray list;
+    list.Add((std::string(510, 'b') + "表").c_str());
+    _WriteIniContinue("CL", list, File());
+    CStringArray back;
+    _ReadIniContinue("CL", &back, File());
+    ASSERT_EQ(1, back.GetSize());
+    EXPECT_EQ(std::string(510, 'b'), std::string(back[0]));
 }
 
 }  // namespace

@@ -99,14 +99,31 @@ TEST(Recent, IniSectionOfNumberedKeys) {
     EXPECT_EQ("C:\\日本", value("Folders", "0"));
     EXPECT_EQ("C:\\A", value("Folders", "2"));
 
-    CRecent back(2);
+    CRecent back(3);
     back.Add("held");
     back.Read("Folders", ini.c_str());
-    EXPECT_EQ((Strings{"held", "C:\\日本", "C:\\B", "C:\\A"}), Items(back)) << "appended, not cut";
+    EXPECT_EQ((Strings{"held", "C:\\日本", "C:\\B"}), Items(back)) << "appended up to the capacity";
     back.Add("new");
     EXPECT_TRUE(back.Write("Folders", ini.c_str()));
     EXPECT_EQ("held", value("Folders", "1"));
-    EXPECT_EQ("<none>", value("Folders", "2")) << "old keys are deleted";
+    EXPECT_EQ("<none>", value("Folders", "3")) << "old keys are deleted";
+
+    // A long stored history is cut to the capacity when read, and the next
+    // write brings the file back to it.
+    CStringArray many;
+    for (int i = 0; i < 25; ++i) many.Add(CString('x', i + 1));
+    ASSERT_TRUE(_WriteIniContinue("Many", many, ini.c_str()));
+    CRecent full(10);
+    full.Read("Many", ini.c_str());
+    ASSERT_EQ(10, full.GetSize());
+    EXPECT_EQ("xxxxxxxxxx", std::string(full[9]));
+    EXPECT_TRUE(full.Write("Many", ini.c_str()));
+    EXPECT_EQ("<none>", value("Many", "10"));
+    full.Read("Many", ini.c_str());
+    EXPECT_EQ(10, full.GetSize()) << "a full list reads nothing more";
+    CRecent unlimited(0);
+    unlimited.Read("Many", ini.c_str());
+    EXPECT_EQ(10, unlimited.GetSize());
 
     CRecent gap(5);
     ASSERT_TRUE(gap.SetData(MakeArray({"first", "", "third"})));
