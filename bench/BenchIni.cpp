@@ -71,7 +71,8 @@ bool HistoriesCut(const std::string& ini) {
     for (const History& history : kHistories) {
         const std::string last = std::to_string(history.capacity - 1);
         const std::string behind = std::to_string(history.capacity);
-        if (!GetPrivateProfileStringA(history.section, last.c_str(), "", value, sizeof value, ini.c_str())) return false;
+        if (!GetPrivateProfileStringA(history.section, last.c_str(), "", value, sizeof value, ini.c_str()))
+            return false;
         if (GetPrivateProfileStringA(history.section, behind.c_str(), "", value, sizeof value, ini.c_str()))
             return false;
     }

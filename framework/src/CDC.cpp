@@ -9,7 +9,8 @@
 
 namespace {
 CHandleMap<HDC, CDC>& DCMap() {
-    static CHandleMap<HDC, CDC> map([](CDC* p, HDC h) { p->m_hDC = p->m_hAttribDC = h; });
+    static CHandleMap<HDC, CDC> map([](const CDC* p) { return p->m_hDC; },
+                                    [](CDC* p, HDC h) { p->m_hDC = p->m_hAttribDC = h; });
     return map;
 }
 
@@ -20,13 +21,13 @@ std::unordered_set<HDC>& OwnedDCs() {
     return owned;
 }
 
-// Deletes the temporary wrapper of hDC, if there is one, leaving the DC alone.
-void DropTemporary(HDC hDC) {
-    if (CDC* temp = DCMap().LookupTemporary(hDC)) {
-        DCMap().RemoveHandle(hDC);
-        temp->m_hDC = temp->m_hAttribDC = nullptr;
-        delete temp;
-    }
+// Attaches the DC that create() makes as one dc owns (deletes when it goes);
+// a CDC that holds a DC already gets none.
+template <class Create>
+BOOL AttachOwnedDC(CDC* dc, Create create) {
+    if (!DCMap().AttachNew(dc, create)) return FALSE;
+    OwnedDCs().insert(dc->m_hDC);
+    return TRUE;
 }
 
 // Applies an attribute change to the output DC and, when it is a separate
@@ -59,42 +60,26 @@ CDC::~CDC() {
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
-    if (!hDC) return nullptr;
-    // A wrapper whose DC was deleted through it is of no use any more.
-    CDC* temp = DCMap().LookupTemporary(hDC);
-    if (temp && temp->m_hDC != hDC) DropTemporary(hDC);
     return DCMap().FromHandle(hDC, [] { return new CDC; });
 }
 
 void PASCAL CDC::DeleteTempMap() { DCMap().DeleteTemp(); }
 
-BOOL CDC::Attach(HDC hDC) {
-    if (!hDC || m_hDC) return FALSE;
-    DropTemporary(hDC);  // the temporary wrapper gives way
-    m_hDC = m_hAttribDC = hDC;
-    DCMap().SetPermanent(hDC, this);
-    return TRUE;
-}
+BOOL CDC::Attach(HDC hDC) { return DCMap().Attach(this, hDC); }
 
 HDC CDC::Detach() {
-    HDC hDC = m_hDC;
-    if (hDC && DCMap().LookupPermanent(hDC) == this) DCMap().RemoveHandle(hDC);
-    if (hDC) OwnedDCs().erase(hDC);
-    m_hDC = m_hAttribDC = nullptr;
-    return hDC;
+    if (m_hDC) OwnedDCs().erase(m_hDC);
+    return DCMap().Detach(this);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) {
-    if (!Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr))) return FALSE;
-    OwnedDCs().insert(m_hDC);
-    return TRUE;
+    return AttachOwnedDC(this, [pDC] { return ::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr); });
 }
 
 BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData) {
-    HDC hDC = ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData));
-    if (!Attach(hDC)) return FALSE;
-    OwnedDCs().insert(m_hDC);
-    return TRUE;
+    return AttachOwnedDC(this, [&] {
+        return ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData));
+    });
 }
 
 BOOL CDC::DeleteDC() {

@@ -8,8 +8,15 @@
 
 namespace {
 CHandleMap<HGDIOBJ, CGdiObject>& GdiObjectMap() {
-    static CHandleMap<HGDIOBJ, CGdiObject> map([](CGdiObject* p, HGDIOBJ h) { p->m_hObject = h; });
+    static CHandleMap<HGDIOBJ, CGdiObject> map([](const CGdiObject* p) { return p->m_hObject; },
+                                               [](CGdiObject* p, HGDIOBJ h) { p->m_hObject = h; });
     return map;
+}
+
+// Attaches the handle that create() makes, unless object holds one already.
+template <class Create>
+BOOL AttachNew(CGdiObject* object, Create create) {
+    return GdiObjectMap().AttachNew(object, create);
 }
 
 template <class T>
@@ -43,17 +50,6 @@ const WrapperKind* KindOf(HGDIOBJ hObject) {
     return &other;
 }
 
-// Deletes the temporary wrapper of hObject, if there is one, leaving the
-// handle alone.
-void DropTemporary(HGDIOBJ hObject) {
-    CHandleMap<HGDIOBJ, CGdiObject>& map = GdiObjectMap();
-    if (CGdiObject* temp = map.LookupTemporary(hObject)) {
-        map.RemoveHandle(hObject);
-        temp->m_hObject = nullptr;
-        delete temp;
-    }
-}
-
 // Stock objects belong to the system; deleting one is never right.
 bool IsStockObject(HGDIOBJ hObject) {
     for (int i = WHITE_BRUSH; i <= DC_PEN; ++i) {
@@ -70,32 +66,19 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 CGdiObject::~CGdiObject() { DeleteObject(); }
 
 // The permanent wrapper of hObject, or a temporary one of the class that
-// fits the kind of handle. A temporary wrapper left over from an earlier
-// object with the same handle value (deleted meanwhile) is replaced.
+// fits the kind of handle.
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
     if (!hObject) return nullptr;
     const WrapperKind* kind = KindOf(hObject);
-    CGdiObject* temp = GdiObjectMap().LookupTemporary(hObject);
-    if (temp && (temp->m_hObject != hObject || temp->GetRuntimeClass() != kind->pClass)) DropTemporary(hObject);
-    return GdiObjectMap().FromHandle(hObject, kind->pfnNew);
+    return GdiObjectMap().FromHandle(hObject, kind->pfnNew,
+                                     [kind](const CGdiObject* p) { return p->GetRuntimeClass() == kind->pClass; });
 }
 
 void PASCAL CGdiObject::DeleteTempMap() { GdiObjectMap().DeleteTemp(); }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (!hObject || m_hObject) return FALSE;
-    DropTemporary(hObject);  // the temporary wrapper gives way
-    m_hObject = hObject;
-    GdiObjectMap().SetPermanent(hObject, this);
-    return TRUE;
-}
+BOOL CGdiObject::Attach(HGDIOBJ hObject) { return GdiObjectMap().Attach(this, hObject); }
 
-HGDIOBJ CGdiObject::Detach() {
-    HGDIOBJ hObject = m_hObject;
-    if (hObject && GdiObjectMap().LookupPermanent(hObject) == this) GdiObjectMap().RemoveHandle(hObject);
-    m_hObject = nullptr;
-    return hObject;
-}
+HGDIOBJ CGdiObject::Detach() { return GdiObjectMap().Detach(this); }
 
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject) return FALSE;
@@ -105,7 +88,9 @@ BOOL CGdiObject::DeleteObject() {
 
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
 
-BOOL CGdiObject::CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
+BOOL CGdiObject::CreateStockObject(int nIndex) {
+    return AttachNew(this, [&] { return ::GetStockObject(nIndex); });
+}
 
 BOOL CGdiObject::UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
 
@@ -116,10 +101,12 @@ IMPLEMENT_DYNAMIC(CPen, CGdiObject)
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
-    return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    return AttachNew(this, [&] { return ::CreatePen(nPenStyle, nWidth, crColor); });
 }
 
-BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) {
+    return AttachNew(this, [&] { return ::CreatePenIndirect(lpLogPen); });
+}
 
 // --- CBrush --------------------------------------------------------------
 
@@ -129,31 +116,44 @@ CBrush::CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
 
 CBrush::CBrush(int nIndex, COLORREF crColor) { CreateHatchBrush(nIndex, crColor); }
 
-BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
+    return AttachNew(this, [&] { return ::CreateSolidBrush(crColor); });
+}
 
-BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) { return Attach(::CreateHatchBrush(nIndex, crColor)); }
+BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) {
+    return AttachNew(this, [&] { return ::CreateHatchBrush(nIndex, crColor); });
+}
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
-    return pBitmap ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject))) : FALSE;
+    if (!pBitmap) return FALSE;
+    return AttachNew(this, [&] { return ::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)); });
 }
 
 // The system's own colour brushes are cached by the system and behave as
 // stock objects: deleting them does nothing.
-BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+BOOL CBrush::CreateSysColorBrush(int nIndex) {
+    return AttachNew(this, [&] { return ::GetSysColorBrush(nIndex); });
+}
 
-BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
+    return AttachNew(this, [&] { return ::CreateBrushIndirect(lpLogBrush); });
+}
 
 // --- CFont ---------------------------------------------------------------
 
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) { return Attach(::CreateFontIndirectA(lpLogFont)); }
+BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) {
+    return AttachNew(this, [&] { return ::CreateFontIndirectA(lpLogFont); });
+}
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                        BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename) {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
-                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+    return AttachNew(this, [&] {
+        return ::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                             nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename);
+    });
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
@@ -188,19 +188,22 @@ IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName) {
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    return Attach(::LoadBitmapA(hInst, lpszResourceName));
+    return AttachNew(this, [&] { return ::LoadBitmapA(hInst, lpszResourceName); });
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
 
-BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap))); }
+BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {
+    return AttachNew(this, [&] { return ::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap)); });
+}
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
-    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+    return AttachNew(this, [&] { return ::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits); });
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
-    return pDC ? Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
+    if (!pDC) return FALSE;
+    return AttachNew(this, [&] { return ::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight); });
 }
 
 int CBitmap::GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
@@ -215,14 +218,20 @@ CSize CBitmap::GetBitmapDimension() const {
 
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
+BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) {
+    return AttachNew(this, [&] { return ::CreateRectRgn(x1, y1, x2, y2); });
+}
 
-BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
+BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) {
+    return AttachNew(this, [&] { return ::CreateRectRgnIndirect(lpRect); });
+}
 
-BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
+BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) {
+    return AttachNew(this, [&] { return ::CreateEllipticRgn(x1, y1, x2, y2); });
+}
 
 BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) {
-    return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
+    return AttachNew(this, [&] { return ::CreatePolygonRgn(lpPoints, nCount, nMode); });
 }
 
 void CRgn::SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2); }
@@ -244,9 +253,14 @@ int CRgn::GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(static_cast<HRGN>(
 
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
-BOOL CPalette::CreatePalette(const LOGPALETTE* lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
+BOOL CPalette::CreatePalette(const LOGPALETTE* lpLogPalette) {
+    return AttachNew(this, [&] { return ::CreatePalette(lpLogPalette); });
+}
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return pDC ? Attach(::CreateHalftonePalette(pDC->m_hDC)) : FALSE; }
+BOOL CPalette::CreateHalftonePalette(CDC* pDC) {
+    if (!pDC) return FALSE;
+    return AttachNew(this, [&] { return ::CreateHalftonePalette(pDC->m_hDC); });
+}
 
 // A palette's object data is its number of entries (a WORD).
 int CPalette::GetEntryCount() const {

@@ -8,18 +8,9 @@
 
 namespace {
 CHandleMap<HIMAGELIST, CImageList>& ImageListMap() {
-    static CHandleMap<HIMAGELIST, CImageList> map([](CImageList* p, HIMAGELIST h) { p->m_hImageList = h; });
+    static CHandleMap<HIMAGELIST, CImageList> map([](const CImageList* p) { return p->m_hImageList; },
+                                                  [](CImageList* p, HIMAGELIST h) { p->m_hImageList = h; });
     return map;
-}
-
-// Deletes the temporary wrapper of hImageList, if there is one, leaving the
-// image list alone.
-void DropTemporary(HIMAGELIST hImageList) {
-    if (CImageList* temp = ImageListMap().LookupTemporary(hImageList)) {
-        ImageListMap().RemoveHandle(hImageList);
-        temp->m_hImageList = nullptr;
-        delete temp;
-    }
 }
 
 HBITMAP BitmapOf(const CBitmap* pBitmap) { return pBitmap ? static_cast<HBITMAP>(pBitmap->m_hObject) : nullptr; }
@@ -32,17 +23,13 @@ CImageList::CImageList() : m_hImageList(nullptr) {}
 CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
-    if (!hImageList) return nullptr;
-    // A wrapper whose list was destroyed through it is of no use any more.
-    CImageList* temp = ImageListMap().LookupTemporary(hImageList);
-    if (temp && temp->m_hImageList != hImageList) DropTemporary(hImageList);
     return ImageListMap().FromHandle(hImageList, [] { return new CImageList; });
 }
 
 void PASCAL CImageList::DeleteTempMap() { ImageListMap().DeleteTemp(); }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
-    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+    return ImageListMap().AttachNew(this, [&] { return ImageList_Create(cx, cy, nFlags, nInitial, nGrow); });
 }
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
@@ -52,24 +39,15 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
 // Images cx wide cut from a bitmap resource; crMask (or CLR_NONE for no
 // mask) is the colour that becomes transparent.
 BOOL CImageList::Create(LPCSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask) {
-    HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-    return Attach(ImageList_LoadImageA(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_DEFAULTCOLOR));
+    return ImageListMap().AttachNew(this, [&] {
+        HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
+        return ImageList_LoadImageA(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_DEFAULTCOLOR);
+    });
 }
 
-BOOL CImageList::Attach(HIMAGELIST hImageList) {
-    if (!hImageList || m_hImageList) return FALSE;
-    DropTemporary(hImageList);  // the temporary wrapper gives way
-    m_hImageList = hImageList;
-    ImageListMap().SetPermanent(hImageList, this);
-    return TRUE;
-}
+BOOL CImageList::Attach(HIMAGELIST hImageList) { return ImageListMap().Attach(this, hImageList); }
 
-HIMAGELIST CImageList::Detach() {
-    HIMAGELIST hImageList = m_hImageList;
-    if (hImageList && ImageListMap().LookupPermanent(hImageList) == this) ImageListMap().RemoveHandle(hImageList);
-    m_hImageList = nullptr;
-    return hImageList;
-}
+HIMAGELIST CImageList::Detach() { return ImageListMap().Detach(this); }
 
 BOOL CImageList::DeleteImageList() {
     if (!m_hImageList) return FALSE;

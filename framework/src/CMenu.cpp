@@ -8,7 +8,8 @@
 
 namespace {
 CHandleMap<HMENU, CMenu>& MenuMap() {
-    static CHandleMap<HMENU, CMenu> map([](CMenu* p, HMENU h) { p->m_hMenu = h; });
+    static CHandleMap<HMENU, CMenu> map([](const CMenu* p) { return p->m_hMenu; },
+                                        [](CMenu* p, HMENU h) { p->m_hMenu = h; });
     return map;
 }
 }  // namespace
@@ -25,35 +26,23 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
 
 void PASCAL CMenu::DeleteTempMap() { MenuMap().DeleteTemp(); }
 
-BOOL CMenu::Attach(HMENU hMenu) {
-    if (!hMenu || m_hMenu) return FALSE;
-    // A temporary wrapper of the same handle gives way.
-    if (CMenu* temp = MenuMap().LookupTemporary(hMenu)) {
-        MenuMap().RemoveHandle(hMenu);
-        temp->m_hMenu = nullptr;
-        delete temp;
-    }
-    m_hMenu = hMenu;
-    MenuMap().SetPermanent(hMenu, this);
-    return TRUE;
+BOOL CMenu::Attach(HMENU hMenu) { return MenuMap().Attach(this, hMenu); }
+
+HMENU CMenu::Detach() { return MenuMap().Detach(this); }
+
+BOOL CMenu::CreateMenu() {
+    return MenuMap().AttachNew(this, [] { return ::CreateMenu(); });
 }
 
-HMENU CMenu::Detach() {
-    HMENU hMenu = m_hMenu;
-    if (hMenu && MenuMap().LookupPermanent(hMenu) == this) MenuMap().RemoveHandle(hMenu);
-    m_hMenu = nullptr;
-    return hMenu;
+BOOL CMenu::CreatePopupMenu() {
+    return MenuMap().AttachNew(this, [] { return ::CreatePopupMenu(); });
 }
-
-BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
-
-BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 
 // Loads the menu from the first module of the resource chain that has it.
 BOOL CMenu::LoadMenu(LPCSTR lpszResourceName) {
-    if (m_hMenu) return FALSE;
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(4) /*RT_MENU*/);
-    return Attach(::LoadMenuA(hInst, lpszResourceName));
+    return MenuMap().AttachNew(this, [lpszResourceName] {
+        return ::LoadMenuA(AfxFindResourceHandle(lpszResourceName, RT_MENU), lpszResourceName);
+    });
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCEA(nIDResource)); }

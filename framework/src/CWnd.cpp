@@ -11,7 +11,7 @@
 
 namespace {
 CHandleMap<HWND, CWnd>& WindowMap() {
-    static CHandleMap<HWND, CWnd> map([](CWnd* p, HWND h) { p->m_hWnd = h; });
+    static CHandleMap<HWND, CWnd> map([](const CWnd* p) { return p->m_hWnd; }, [](CWnd* p, HWND h) { p->m_hWnd = h; });
     return map;
 }
 
@@ -116,26 +116,9 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? WindowMap().Lo
 
 void PASCAL CWnd::DeleteTempMap() { WindowMap().DeleteTemp(); }
 
-BOOL CWnd::Attach(HWND hWndNew) {
-    if (!hWndNew || m_hWnd) return FALSE;
-    // A temporary wrapper of the same handle gives way.
-    if (CWnd* temp = WindowMap().LookupTemporary(hWndNew)) {
-        WindowMap().RemoveHandle(hWndNew);
-        temp->m_hWnd = nullptr;
-        delete temp;
-    }
-    m_hWnd = hWndNew;
-    WindowMap().SetPermanent(hWndNew, this);
-    return TRUE;
-}
+BOOL CWnd::Attach(HWND hWndNew) { return WindowMap().Attach(this, hWndNew); }
 
-HWND CWnd::Detach() {
-    HWND hWnd = m_hWnd;
-    if (hWnd && (WindowMap().LookupPermanent(hWnd) == this || WindowMap().LookupTemporary(hWnd) == this))
-        WindowMap().RemoveHandle(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
-}
+HWND CWnd::Detach() { return WindowMap().Detach(this); }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!hWnd || FromHandlePermanent(hWnd) || !Attach(hWnd)) return FALSE;

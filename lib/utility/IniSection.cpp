@@ -105,7 +105,8 @@ bool CIniSection::Load() {
     try {
         std::vector<char> buffer;
         DWORD got = 0;
-        for (DWORD size = FirstListingSize(m_iniFile);; size = size > kLargestListingSize / 4 ? kLargestListingSize : size * 4) {
+        for (DWORD size = FirstListingSize(m_iniFile);;
+             size = size > kLargestListingSize / 4 ? kLargestListingSize : size * 4) {
             buffer.assign(size, '\0');
             got = GetPrivateProfileSectionA(m_section, buffer.data(), size, m_iniFile);
             if (got < size - 2) break;
@@ -140,7 +141,8 @@ int CIniSection::Find(const std::string& key) const {
 // it takes off; any other value is the listed text.
 CString CIniSection::ValueOf(int index, int bufferSize) const {
     const Line& line = m_lines[index];
-    const std::string value = Trimmed(line.text.c_str() + line.text.find('=') + 1, line.text.c_str() + line.text.size());
+    const std::string value =
+        Trimmed(line.text.c_str() + line.text.find('=') + 1, line.text.c_str() + line.text.size());
     if (IsQuoted(value)) {
         std::vector<char> buffer(bufferSize);
         const int got = _ReadIni(m_section, line.key.c_str(), m_iniFile, buffer.data(), bufferSize, "", false);

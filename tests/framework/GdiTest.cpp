@@ -1,8 +1,12 @@
 // Tests of drawing: device contexts, pens, brushes, fonts, bitmaps, regions,
 // image lists, and the temporary wrappers made by FromHandle. Everything is
 // drawn into a memory DC and checked pixel by pixel.
+#include <afxcmn.h>
 #include <afxwin.h>
 #include <gtest/gtest.h>
+
+#include "AssertCapture.h"
+#include "ImportPatch.h"
 
 namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -34,6 +38,25 @@ public:
     CBitmap bitmap;
     CBitmap* oldBitmap = nullptr;
 };
+
+// The framework's calls of the platform's creators, counted.
+int g_made = 0;
+HPEN WINAPI CountedCreatePen(int style, int width, COLORREF color) {
+    ++g_made;
+    return ::CreatePen(style, width, color);
+}
+HDC WINAPI CountedCreateCompatibleDC(HDC hDC) {
+    ++g_made;
+    return ::CreateCompatibleDC(hDC);
+}
+HIMAGELIST WINAPI CountedImageListCreate(int cx, int cy, UINT flags, int initial, int grow) {
+    ++g_made;
+    return ImageList_Create(cx, cy, flags, initial, grow);
+}
+HMENU WINAPI CountedCreatePopupMenu() {
+    ++g_made;
+    return ::CreatePopupMenu();
+}
 
 int ScreenLogPixelsY() {
     HDC screen = ::GetDC(nullptr);
@@ -239,10 +262,45 @@ TEST(HandleTest, DCsCreatedAreDeletedButAttachedOnesAreNot) {
     {
         CDC dc;
         ASSERT_TRUE(dc.Attach(foreign));
-        EXPECT_FALSE(dc.Attach(foreign));  // already holds one
     }
     EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(foreign));
     ::DeleteDC(foreign);
+}
+
+TEST(HandleTest, CreatingIntoAnObjectThatHoldsAHandleAssertsAndMakesNothing) {
+    CPen pen(PS_SOLID, 1, kRed);
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CImageList list;
+    ASSERT_TRUE(list.Create(8, 8, ILC_COLOR24, 1, 1));
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    const HGDIOBJ heldPen = pen.m_hObject;
+    const HDC heldDC = dc.m_hDC;
+    const HIMAGELIST heldList = list.m_hImageList;
+    const HMENU heldMenu = menu.m_hMenu;
+
+    ImportPatch penPatch("Framework.dll", "CreatePen", reinterpret_cast<void*>(&CountedCreatePen));
+    ImportPatch dcPatch("Framework.dll", "CreateCompatibleDC", reinterpret_cast<void*>(&CountedCreateCompatibleDC));
+    ImportPatch listPatch("Framework.dll", "ImageList_Create", reinterpret_cast<void*>(&CountedImageListCreate));
+    ImportPatch menuPatch("Framework.dll", "CreatePopupMenu", reinterpret_cast<void*>(&CountedCreatePopupMenu));
+    ASSERT_TRUE(penPatch.IsActive() && dcPatch.IsActive() && listPatch.IsActive() && menuPatch.IsActive());
+    g_made = 0;
+    AssertCapture asserts;
+    EXPECT_FALSE(pen.CreatePen(PS_SOLID, 2, kBlue));
+    EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_FALSE(list.Create(8, 8, ILC_COLOR24, 1, 1));
+    EXPECT_FALSE(menu.CreatePopupMenu());
+    EXPECT_FALSE(pen.CreateStockObject(BLACK_PEN));
+    HDC foreign = ::CreateCompatibleDC(nullptr);
+    EXPECT_FALSE(dc.Attach(foreign));
+    ::DeleteDC(foreign);
+    EXPECT_EQ(0, g_made) << "nothing made, so nothing leaked";
+    EXPECT_EQ(heldPen, pen.m_hObject);
+    EXPECT_EQ(heldDC, dc.m_hDC);
+    EXPECT_EQ(heldList, list.m_hImageList);
+    EXPECT_EQ(heldMenu, menu.m_hMenu);
+    if (AssertionsAreLive()) EXPECT_EQ(6, asserts.Count());
 }
 
 TEST(HandleTest, TemporaryWrappersLastUntilTheTempMapsAreEmptied) {
