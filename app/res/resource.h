@@ -13,8 +13,6 @@
 #define IDD_SETTINGS       132
 #define IDS_NO_MEMORY      61457
 
-// The resource type of a template's initial list entries
-
 // Main dialog: buttons of the top row (IDCANCEL closes)
 #define IDC_START     3
 #define IDC_SETTINGS  4

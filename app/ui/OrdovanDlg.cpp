@@ -33,7 +33,7 @@ int LeadingInt(const char* text) {
 
 HICON LoadProgramIcon() {
     LPCSTR name = MAKEINTRESOURCEA(IDR_MAINFRAME);
-    return ::LoadIconA(AfxFindResourceHandle(name, MAKEINTRESOURCEA(14) /*RT_GROUP_ICON*/), name);
+    return ::LoadIconA(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LPCDLGTEMPLATE CDialog::LoadTemplate() const {
     if (!m_lpszTemplateName) return nullptr;
-    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, MAKEINTRESOURCEA(5) /*RT_DIALOG*/);
-    HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, MAKEINTRESOURCEA(5));
+    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, RT_DIALOG);
     if (!hResource) return nullptr;
     HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
     return hTemplate ? static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)) : nullptr;

@@ -609,7 +609,7 @@ void CString::FreeExtra() {
 
 BOOL CString::LoadString(UINT nID) {
     // String tables are stored in blocks of 16: block nID / 16 + 1.
-    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6) /*RT_STRING*/);
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), RT_STRING);
     for (int size = 256; size <= 65536; size *= 4) {
         CString text;
         char* buf = text.GetBuffer(size);

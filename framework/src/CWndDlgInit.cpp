@@ -2,22 +2,20 @@
 // (control ID, message, length, text) that put strings into list and combo
 // boxes when the dialog starts.
 #include "CWnd.h"
+#include "afxres.h"
 
 #include <string>
 
 namespace {
-const LPCSTR RT_DLGINIT_TYPE = MAKEINTRESOURCEA(240);
-// The message numbers as templates store them (those of 16-bit Windows).
-const WORD kStoredListAdd = 0x0401;
-const WORD kStoredComboAdd = 0x0403;
+const LPCSTR RT_DLGINIT_TYPE = MAKEINTRESOURCEA(AFX_RT_DLGINIT);
 const size_t kHeaderSize = sizeof(WORD) + sizeof(WORD) + sizeof(DWORD);
 
 UINT MessageOf(WORD stored) {
     switch (stored) {
-    case kStoredListAdd:
+    case AFX_DLGINIT_LB_ADDSTRING:
     case LB_ADDSTRING:
         return LB_ADDSTRING;
-    case kStoredComboAdd:
+    case AFX_DLGINIT_CB_ADDSTRING:
     case CB_ADDSTRING:
         return CB_ADDSTRING;
     default:

@@ -16,7 +16,7 @@ namespace {
 
 const char kDefaultFilter[] = "All Files (*.*)|*.*||";
 // Background of the inner edit: pale yellow.
-const COLORREF kEditBkColor = 0x0080FFFF;
+const COLORREF kEditBkColor = RGB(255, 255, 128);
 // Size of the file-name buffer of the file dialog.
 const int kFileNameBufferSize = 512;
 

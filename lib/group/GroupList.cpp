@@ -2,15 +2,13 @@
 #include "GroupList.h"
 
 #include "VoStringArray.h"
+#include "VokitRes.h"
 
 #include <memory>
 #include <new>
 #include <vector>
 
 namespace {
-
-// String resource of Vokit: "out of memory".
-const UINT kIdsNoMemory = 61448;
 
 // Appends name to *out unless out already holds it (exact comparison).
 void AddUnique(CStringArray* out, const CString& name) {
@@ -82,7 +80,7 @@ CGroupData* CGroupList::Add(const CGroupData& data) {
     } catch (const std::bad_alloc&) {
     }
     delete record;
-    AfxMessageBox(kIdsNoMemory, MB_ICONEXCLAMATION);
+    AfxMessageBox(IDS_VO_NO_MEMORY, MB_ICONEXCLAMATION);
     return nullptr;
 }
 

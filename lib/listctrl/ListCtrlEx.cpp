@@ -25,7 +25,7 @@ CString _GetListCtrlColorFormat(COLORREF clr) {
 }
 
 CListCtrlEx::CListCtrlEx(UINT nEditID, UINT nCalcEditID, UINT nComboID)
-    : m_bIntervalLine(true), m_clrIntervalLine(0x00FFFF00), m_bGrid(FALSE), m_nFixedCols(0), m_bFullRowSel(FALSE),
+    : m_bIntervalLine(true), m_clrIntervalLine(RGB(0, 255, 255)), m_bGrid(FALSE), m_nFixedCols(0), m_bFullRowSel(FALSE),
       m_bSaveColumnWidth(FALSE), m_pColInfo(nullptr), m_nColInfo(0), m_nEditItem(-1), m_nEditCol(-1),
       m_nEditID(nEditID), m_nCalcEditID(nCalcEditID), m_nComboID(nComboID), m_bEditing(FALSE), m_cxStateImage(0),
       m_clrCellBk(::GetSysColor(COLOR_WINDOW)), m_clrListBk(::GetSysColor(COLOR_WINDOW)) {}

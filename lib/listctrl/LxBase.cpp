@@ -1,13 +1,14 @@
 // LxBase.cpp - the ready-to-use extended list.
 #include "LxBase.h"
 
+#include "VokitRes.h"
+
 namespace {
 const UINT kEditID = 122;
 const UINT kCalcEditID = 123;
 const UINT kComboID = 124;
-// The library's bitmap of the row-height images (1 x 16, red = transparent).
-const UINT kRowHeightBitmap = 150;
-const COLORREF kMaskColor = 0x000000FF;
+// The transparent colour of the row-height images.
+const COLORREF kMaskColor = RGB(255, 0, 0);
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLxBase, CListCtrlEx)
@@ -18,6 +19,6 @@ CLxBase::CLxBase() : CListCtrlEx(kEditID, kCalcEditID, kComboID) {}
 CLxBase::~CLxBase() = default;
 
 void CLxBase::PreSubclassWindow() {
-    if (m_imageList.Create(kRowHeightBitmap, 1, 0, kMaskColor)) SetImageList(&m_imageList, LVSIL_SMALL);
+    if (m_imageList.Create(IDB_LX_ROW_HEIGHT, 1, 0, kMaskColor)) SetImageList(&m_imageList, LVSIL_SMALL);
     CListCtrlEx::PreSubclassWindow();
 }

@@ -7,7 +7,7 @@
 
 namespace {
 // WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_WANTRETURN
-const DWORD kEditStyle = 0x50801080;
+const DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_WANTRETURN | ES_AUTOHSCROLL;
 const char kDefaultFormat[] = "%lf";
 // The characters an expression is made of (besides backspace).
 const char kExpressionChars[] = "0123456789.Ee-+*/()";

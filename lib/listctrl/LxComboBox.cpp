@@ -9,7 +9,8 @@
 namespace {
 // WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | CBS_DROPDOWNLIST |
 // CBS_OWNERDRAWFIXED | CBS_HASSTRINGS
-const DWORD kComboStyle = 0x50A00213;
+const DWORD kComboStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_HASSTRINGS | CBS_OWNERDRAWFIXED | CBS_DROPDOWNLIST;
 // The dropped list has room for this many entries.
 const int kDroppedItems = 10;
 // Pixels between a column's edges and its text.

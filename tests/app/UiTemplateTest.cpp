@@ -36,7 +36,7 @@ const BYTE* AlignDword(const void* p) {
 // is missing or not an extended template.
 std::vector<TemplateControl> ControlsOf(UINT nIDTemplate) {
     std::vector<TemplateControl> controls;
-    HRSRC info = ::FindResourceA(nullptr, MAKEINTRESOURCEA(nIDTemplate), MAKEINTRESOURCEA(5) /*RT_DIALOG*/);
+    HRSRC info = ::FindResourceA(nullptr, MAKEINTRESOURCEA(nIDTemplate), RT_DIALOG);
     if (!info) return controls;
     const BYTE* base = static_cast<const BYTE*>(::LockResource(::LoadResource(nullptr, info)));
     if (!base) return controls;

@@ -4,13 +4,13 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "FrameworkTestsRes.h"
 #include "MessageBoxCapture.h"
 #include "ModalScript.h"
 
 #include <functional>
 
 namespace {
-const UINT IDD_TEST = 200;
 
 // The dialog of FrameworkTests.rc with four bound members.
 class CTestDialog : public CDialog {
@@ -25,14 +25,14 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Text(pDX, 1001, m_nNumber);
-        DDX_Text(pDX, 1002, m_strName);
-        DDX_Check(pDX, 1003, m_bCheck);
-        DDX_CBString(pDX, 1004, m_strCombo);
+        DDX_Text(pDX, IDC_TEST_NUMBER, m_nNumber);
+        DDX_Text(pDX, IDC_TEST_NAME, m_strName);
+        DDX_Check(pDX, IDC_TEST_CHECK, m_bCheck);
+        DDX_CBString(pDX, IDC_TEST_COMBO, m_strCombo);
     }
     BOOL OnInitDialog() override {
         ++initCalls;
-        CComboBox* combo = static_cast<CComboBox*>(GetDlgItem(1004));
+        CComboBox* combo = static_cast<CComboBox*>(GetDlgItem(IDC_TEST_COMBO));
         combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("alpha"));
         combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("beta"));
         CDialog::OnInitDialog();
@@ -69,13 +69,13 @@ TEST(DialogTest, ModalDialogExchangesDataBothWays) {
     BOOL ownerEnabledDuring = TRUE;
     ModalScript script([&](CWnd* pDlg) {
         ownerEnabledDuring = owner.IsWindowEnabled();
-        EXPECT_STREQ("12", ItemText(pDlg, 1001));
-        EXPECT_STREQ("名前", ItemText(pDlg, 1002));
-        EXPECT_STREQ("beta", ItemText(pDlg, 1004));
-        pDlg->SetDlgItemText(1001, " -345 ");
-        pDlg->SetDlgItemText(1002, "新しい名前");
-        pDlg->CheckDlgButton(1003, BST_UNCHECKED);
-        pDlg->SetDlgItemText(1004, "typed");
+        EXPECT_STREQ("12", ItemText(pDlg, IDC_TEST_NUMBER));
+        EXPECT_STREQ("名前", ItemText(pDlg, IDC_TEST_NAME));
+        EXPECT_STREQ("beta", ItemText(pDlg, IDC_TEST_COMBO));
+        pDlg->SetDlgItemText(IDC_TEST_NUMBER, " -345 ");
+        pDlg->SetDlgItemText(IDC_TEST_NAME, "新しい名前");
+        pDlg->CheckDlgButton(IDC_TEST_CHECK, BST_UNCHECKED);
+        pDlg->SetDlgItemText(IDC_TEST_COMBO, "typed");
         pDlg->SendMessage(WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
@@ -93,12 +93,12 @@ TEST(DialogTest, InvalidNumberKeepsTheDialogOpen) {
     MessageBoxCapture boxes;
     ModalScript script([&](CWnd* pDlg) {
         for (const char* bad : {"", "12x", "99999999999", "--1"}) {
-            pDlg->SetDlgItemText(1001, bad);
+            pDlg->SetDlgItemText(IDC_TEST_NUMBER, bad);
             pDlg->SendMessage(WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(pDlg->IsWindowVisible()) << bad;
         }
-        EXPECT_EQ(pDlg->GetDlgItem(1001)->m_hWnd, ::GetFocus());
-        pDlg->SetDlgItemText(1001, "2147483647");
+        EXPECT_EQ(pDlg->GetDlgItem(IDC_TEST_NUMBER)->m_hWnd, ::GetFocus());
+        pDlg->SetDlgItemText(IDC_TEST_NUMBER, "2147483647");
         pDlg->SendMessage(WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
@@ -110,7 +110,7 @@ TEST(DialogTest, InvalidNumberKeepsTheDialogOpen) {
 TEST(DialogTest, CancelKeepsTheMembers) {
     CTestDialog dlg;
     ModalScript script([](CWnd* pDlg) {
-        pDlg->SetDlgItemText(1002, "changed");
+        pDlg->SetDlgItemText(IDC_TEST_NAME, "changed");
         pDlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
@@ -120,11 +120,11 @@ TEST(DialogTest, CancelKeepsTheMembers) {
 TEST(DialogTest, TheModalLoopGivesControlsTheFirstLookAtKeys) {
     CTestDialog dlg;
     CEnterEatingEdit edit;
-    dlg.onInit = [&](CTestDialog* d) { edit.SubclassDlgItem(1002, d); };
+    dlg.onInit = [&](CTestDialog* d) { edit.SubclassDlgItem(IDC_TEST_NAME, d); };
     ModalScript script([&](CWnd* pDlg) {
         // Queued as a person's keys would be: Enter in the edit is eaten by
         // it (without it the dialog would end with IDOK), then Esc cancels.
-        HWND hEdit = pDlg->GetDlgItem(1002)->m_hWnd;
+        HWND hEdit = pDlg->GetDlgItem(IDC_TEST_NAME)->m_hWnd;
         ::PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 0);
         ::PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
     });
@@ -137,8 +137,8 @@ TEST(DialogTest, ModelessDialogAndMissingTemplate) {
     CTestDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_TEST));
     EXPECT_EQ(1, dlg.initCalls);
-    EXPECT_STREQ("12", ItemText(&dlg, 1001));
-    dlg.SetDlgItemText(1001, "77");
+    EXPECT_STREQ("12", ItemText(&dlg, IDC_TEST_NUMBER));
+    dlg.SetDlgItemText(IDC_TEST_NUMBER, "77");
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(77, dlg.m_nNumber);
     EXPECT_TRUE(dlg.DestroyWindow());

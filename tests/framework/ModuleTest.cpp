@@ -3,11 +3,12 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "FrameworkTestsRes.h"
 #include "AssertCapture.h"
 #include "MessageBoxCapture.h"
 
-// String 100 of this program's resources (FrameworkTests.rc).
-static const UINT kOwnString = 100;
+// A string of this program's own resources.
+static const UINT kOwnString = IDS_TEST_STRING;
 
 TEST(MessageBoxTest, EveryBoxGoesThroughTheHandler) {
     MessageBoxCapture boxes(IDNO);
@@ -39,7 +40,7 @@ TEST(ResourceChainTest, StringsAreFoundInTheProgramAndInRegisteredLibraries) {
     // A library that is not in the chain is not searched; once linked, it is.
     HMODULE comctl = LoadLibraryA("comctl32.dll");
     ASSERT_NE(nullptr, comctl);
-    HINSTANCE before = AfxFindResourceHandle(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(4) /* RT_MENU */);
+    HINSTANCE before = AfxFindResourceHandle(MAKEINTRESOURCEA(1), RT_MENU);
     AFX_EXTENSION_MODULE module = {FALSE, nullptr, nullptr};
     ASSERT_TRUE(AfxInitExtensionModule(module, comctl));
     {
@@ -49,7 +50,7 @@ TEST(ResourceChainTest, StringsAreFoundInTheProgramAndInRegisteredLibraries) {
     }
     AfxTermExtensionModule(module);
     EXPECT_NE(comctl, CDynLinkLibrary::GetFirst() ? CDynLinkLibrary::GetFirst()->m_hModule : nullptr);
-    EXPECT_EQ(before, AfxFindResourceHandle(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(4)));
+    EXPECT_EQ(before, AfxFindResourceHandle(MAKEINTRESOURCEA(1), RT_MENU));
 }
 
 TEST(ExceptionTest, ExceptionsCrossTheLibraryBoundary) {
