@@ -43,22 +43,6 @@ struct Case {
 };
 const Case kCases[] = {{100000, 3000, false, "<= 3000 ms"}, {20000, 1000, true, "< 1000 ms"}};
 
-// The median time of kRounds calls of work (which returns false on failure);
-// -1 when a call failed.
-double MedianOf(const char* what, const std::function<bool(double*)>& work) {
-    std::vector<double> times;
-    for (int round = 0; round < kRounds; ++round) {
-        double ms = 0;
-        if (!work(&ms)) {
-            std::fprintf(stderr, "%s failed\n", what);
-            return -1;
-        }
-        std::printf("  %s, round %d: %.0f ms\n", what, round + 1, ms);
-        times.push_back(ms);
-    }
-    return bench::Median(times);
-}
-
 // FindFile plus IsNew and Add into an empty list.
 bool SearchCore(const std::string& folder, int files, double* ms) {
     CFileItemList list;
@@ -141,13 +125,14 @@ int main(int argc, char** argv) {
         const std::string files = std::to_string(c.files) + " files";
         std::printf("%s in %s\n", files.c_str(), folder.c_str());
 
-        const double core =
-            MedianOf("FindFile + IsNew/Add", [&](double* ms) { return SearchCore(folder, c.files, ms); });
+        const double core = bench::MedianOf("FindFile + IsNew/Add", kRounds,
+                                            [&](double* ms) { return SearchCore(folder, c.files, ms); });
         if (core < 0) return 1;
 #ifdef BENCH_WITH_DIALOG
-        const double handler =
-            MedianOf("dialog search and add", [&](double* ms) { return dialog.SearchAndAdd(folder, c.files, ms); });
-        const double refresh = MedianOf("RefreshList", [&](double* ms) { return dialog.RefreshList(c.files, ms); });
+        const double handler = bench::MedianOf("dialog search and add", kRounds,
+                                               [&](double* ms) { return dialog.SearchAndAdd(folder, c.files, ms); });
+        const double refresh =
+            bench::MedianOf("RefreshList", kRounds, [&](double* ms) { return dialog.RefreshList(c.files, ms); });
         if (handler < 0 || refresh < 0) return 1;
         bench::Result("search " + files + ": FindFile + IsNew/Add", core, "ms");
         bench::Result("search " + files + ": RefreshList, full list (delete + rebuild)", refresh, "ms");

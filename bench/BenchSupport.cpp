@@ -23,6 +23,20 @@ double Median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double MedianOf(const char* what, int rounds, const std::function<bool(double*)>& work) {
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        double ms = 0;
+        if (!work(&ms)) {
+            std::fprintf(stderr, "%s failed\n", what);
+            return -1;
+        }
+        std::printf("  %s, round %d: %.1f ms\n", what, round + 1, ms);
+        times.push_back(ms);
+    }
+    return Median(times);
+}
+
 std::string NameOf(const char* format, int number) {
     char name[MAX_PATH];
     std::snprintf(name, sizeof name, format, number);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ double NowMs();
 
 // The median of a non-empty set of measurements.
 double Median(std::vector<double> values);
+
+// The median time of `rounds` calls of work, which measures one round in
+// milliseconds and returns false on failure; each round is printed. -1 when
+// a call failed.
+double MedianOf(const char* what, int rounds, const std::function<bool(double*)>& work);
 
 // A new, empty folder under the temporary folder, removed with its files
 // (no subfolders) when the object goes.
