@@ -103,6 +103,8 @@ struct AFX_API AfxDispatch {
     static LRESULT v_windowpos(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_dropfiles(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     static LRESULT v_activate(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    // BOOL OnXxx() whose result is the message's result (unlike b_v).
+    static LRESULT b_v_result(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                                          \
@@ -265,3 +267,9 @@ protected:                                                                      
 #define ON_WM_DROPFILES() AFX_ON_WM(WM_DROPFILES, v_dropfiles, void (CWnd::*)(HDROP), OnDropFiles)
 // void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 #define ON_WM_ACTIVATE()  AFX_ON_WM(WM_ACTIVATE, v_activate, void (CWnd::*)(UINT, CWnd*, BOOL), OnActivate)
+
+// --- palette messages ------------------------------------------------------
+// BOOL OnQueryNewPalette(): TRUE when the window realised a palette
+#define ON_WM_QUERYNEWPALETTE() AFX_ON_WM(WM_QUERYNEWPALETTE, b_v_result, BOOL (CWnd::*)(), OnQueryNewPalette)
+// void OnPaletteChanged(CWnd* pFocusWnd): pFocusWnd realised its palette
+#define ON_WM_PALETTECHANGED()  AFX_ON_WM(WM_PALETTECHANGED, v_wnd, void (CWnd::*)(CWnd*), OnPaletteChanged)

@@ -22,6 +22,10 @@ public:
 
     HDC m_hDC;
     HDC m_hAttribDC;
+    // TRUE while the context draws for a printer; set by whoever prepares
+    // it for printing. Painting code may then skip screen-only work.
+    BOOL m_bPrinting = FALSE;
+    BOOL IsPrinting() const { return m_bPrinting; }
     operator HDC() const { return m_hDC; }
     HDC GetSafeHdc() const { return m_hDC; }
 

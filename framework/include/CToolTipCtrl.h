@@ -19,6 +19,10 @@ public:
     void SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, static_cast<LPARAM>(nDelay)); }
     int SetMaxTipWidth(int iWidth) { return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, iWidth)); }
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
+    // The tool of pWnd under pt (client coordinates of pWnd) and its text:
+    // found by place, so tools that share one ID are told apart. FALSE
+    // when no tool covers the point.
+    BOOL HitTest(CWnd* pWnd, CPoint pt, LPTOOLINFOA lpToolInfo, CString* pText = nullptr) const;
 
 private:
     void FillInToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const;

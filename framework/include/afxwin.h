@@ -19,6 +19,7 @@
 #include "CProgressCtrl.h"
 #include "CHeaderCtrl.h"
 #include "CListCtrl.h"
+#include "CTreeCtrl.h"
 #include "CToolTipCtrl.h"
 #include "CMenu.h"
 #include "CCommonDialogs.h"

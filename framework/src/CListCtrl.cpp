@@ -4,6 +4,7 @@
 #include "CEdit.h"
 #include "CHeaderCtrl.h"
 #include "CImageList.h"
+#include "ControlText.h"
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
@@ -15,27 +16,6 @@ template <class T>
 T* ChildControl(HWND hWnd) {
     if (T* attached = dynamic_cast<T*>(CWnd::FromHandlePermanent(hWnd))) return attached;
     return static_cast<T*>(CWnd::FromHandle(hWnd));
-}
-
-// The first text buffer of GetItemText; it grows when a text fills it.
-const int kFirstTextBuffer = 256;
-
-// Ends a text the control copied into nSize bytes (some versions fill the
-// buffer without a terminator) and returns its length. A lead byte cut off
-// from its second byte is dropped.
-int TerminateCopiedText(LPSTR lpszText, int nSize) {
-    lpszText[nSize - 1] = '\0';
-    int nLen = 0;
-    while (lpszText[nLen]) {
-        if (!::IsDBCSLeadByte(static_cast<BYTE>(lpszText[nLen]))) {
-            ++nLen;
-        } else if (lpszText[nLen + 1]) {
-            nLen += 2;
-        } else {
-            lpszText[nLen] = '\0';
-        }
-    }
-    return nLen;
 }
 }  // namespace
 
@@ -151,13 +131,7 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, in
 // room to spare. A text cut off may also end one byte short of the room
 // (a double-byte character that did not fit), hence the margin of two.
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
-    CString text;
-    for (int nSize = kFirstTextBuffer;; nSize *= 2) {
-        int nLen = GetItemText(nItem, nSubItem, text.GetBuffer(nSize - 1), nSize);
-        text.ReleaseBuffer(nLen);
-        if (nLen < nSize - 2 || nSize > INT_MAX / 2) break;
-    }
-    return text;
+    return AfxReadControlText([&](LPSTR lpszText, int nSize) { return GetItemText(nItem, nSubItem, lpszText, nSize); });
 }
 
 // Copies at most nLen - 1 bytes and a terminator; returns the bytes copied.
@@ -169,7 +143,7 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
     item.pszText = lpszText;
     item.cchTextMax = nLen;
     SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
-    return TerminateCopiedText(lpszText, nLen);
+    return AfxTerminateCopiedText(lpszText, nLen);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {

@@ -69,3 +69,23 @@ void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const {
     SendMessage(TTM_GETTEXTA, kMaxTipText + 1, reinterpret_cast<LPARAM>(&ti));
     str.ReleaseBuffer();
 }
+
+BOOL CToolTipCtrl::HitTest(CWnd* pWnd, CPoint pt, LPTOOLINFOA lpToolInfo, CString* pText) const {
+    if (!pWnd || !pWnd->GetSafeHwnd()) return FALSE;
+    char text[kMaxTipText + 1] = {};
+    TTHITTESTINFOA hit = {};
+    hit.hwnd = pWnd->GetSafeHwnd();
+    hit.pt = pt;
+    hit.ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    hit.ti.lpszText = text;  // the control copies the tip text here
+    if (!SendMessage(TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit))) return FALSE;
+    // Some versions hand out their own copy of the text instead.
+    LPCSTR lpszTip = hit.ti.lpszText;
+    if (!lpszTip || IS_INTRESOURCE(lpszTip) || lpszTip == LPSTR_TEXTCALLBACKA) lpszTip = "";
+    if (pText) *pText = lpszTip;
+    if (lpToolInfo) {
+        *lpToolInfo = hit.ti;
+        lpToolInfo->lpszText = nullptr;  // the buffer is gone with this call
+    }
+    return TRUE;
+}

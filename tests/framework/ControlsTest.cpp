@@ -374,6 +374,16 @@ TEST_F(ControlsTest, ToolTipsKeepTheirTexts) {
     EXPECT_EQ(1, tips.GetToolCount());
     tips.GetText(text, &button);
     EXPECT_TRUE(text.IsEmpty());
+
+    // Tools that share one ID are told apart by place.
+    ASSERT_TRUE(tips.AddTool(&parent, "右", CRect(50, 100, 100, 150), 7));
+    TOOLINFOA info = {};
+    ASSERT_TRUE(tips.HitTest(&parent, CPoint(60, 120), &info, &text));
+    EXPECT_STREQ("右", text);
+    EXPECT_EQ(CRect(50, 100, 100, 150), CRect(info.rect));
+    ASSERT_TRUE(tips.HitTest(&parent, CPoint(10, 149), nullptr, &text));
+    EXPECT_STREQ("領域", text);
+    EXPECT_FALSE(tips.HitTest(&parent, CPoint(10, 99), &info, &text));
 }
 
 // --- menus ---------------------------------------------------------------

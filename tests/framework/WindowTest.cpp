@@ -251,3 +251,44 @@ TEST(WindowTest, NoExceptionLeavesAWindowProcedure) {
     EXPECT_EQ(2, boxes.Count());
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
 }
+
+namespace {
+// A window with a palette of its own: it realises it when asked and notes
+// who changed the system palette.
+class CPaletteWnd : public CWnd {
+public:
+    CPalette palette;
+    std::vector<HWND> changedBy;
+
+protected:
+    afx_msg BOOL OnQueryNewPalette() {
+        CClientDC dc(this);
+        CPalette* old = dc.SelectPalette(&palette, FALSE);
+        dc.RealizePalette();
+        dc.SelectPalette(old, FALSE);
+        return TRUE;
+    }
+    afx_msg void OnPaletteChanged(CWnd* pFocusWnd) { changedBy.push_back(pFocusWnd ? pFocusWnd->m_hWnd : nullptr); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaletteWnd, CWnd)
+    ON_WM_QUERYNEWPALETTE()
+    ON_WM_PALETTECHANGED()
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST(WindowTest, PaletteMessagesReachTheirHandlers) {
+    CPaletteWnd wnd;
+    LOGPALETTE colours = {0x300, 1, {{255, 0, 0, 0}}};
+    ASSERT_TRUE(wnd.palette.CreatePalette(&colours));
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "palette", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    EXPECT_EQ(TRUE, wnd.SendMessage(WM_QUERYNEWPALETTE));  // the handler's answer
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(other.m_hWnd));
+    wnd.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(wnd.m_hWnd));
+    EXPECT_EQ((std::vector<HWND>{other.m_hWnd, wnd.m_hWnd}), wnd.changedBy);
+    EXPECT_EQ(FALSE, other.SendMessage(WM_QUERYNEWPALETTE));  // nothing realised by default
+    AfxDeleteTempMaps();
+}
