@@ -40,3 +40,8 @@
 // Grouped string data
 #include "group/GroupData.h"
 #include "group/GroupList.h"
+
+// Drawing and colour
+#include "draw/MemDC.h"
+#include "draw/DrawTool.h"
+#include "draw/GradientDraw.h"
