@@ -45,3 +45,4 @@
 #include "draw/MemDC.h"
 #include "draw/DrawTool.h"
 #include "draw/GradientDraw.h"
+#include "draw/GradientProgressCtrl.h"

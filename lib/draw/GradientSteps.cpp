@@ -38,10 +38,12 @@ void PaintSteps(CDC* pDC, const RECT& rect, int barWidth, COLORREF start, COLORR
     for (int i = 0; i < steps; ++i) {
         const int left = rect.left + static_cast<int>(stepWidth * static_cast<float>(i));
         // The last step ends on the edge, whatever the rounding of the widths.
-        const int right = i + 1 == steps ? rect.right : rect.left + static_cast<int>(stepWidth * static_cast<float>(i + 1));
+        const int right =
+            i + 1 == steps ? rect.right : rect.left + static_cast<int>(stepWidth * static_cast<float>(i + 1));
         if (right > left) {
             const auto component = [i](BYTE from, float step) {
-                return static_cast<BYTE>(static_cast<int>(static_cast<float>(from) + step * static_cast<float>(i)) & 0xFF);
+                return static_cast<BYTE>(static_cast<int>(static_cast<float>(from) + step * static_cast<float>(i)) &
+                                         0xFF);
             };
             pDC->FillSolidRect(left, rect.top, right - left, height,
                                RGB(component(GetRValue(start), stepR), component(GetGValue(start), stepG),

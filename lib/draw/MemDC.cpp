@@ -20,8 +20,7 @@ CMemDC::CMemDC(CDC* pDC) : m_pOldBitmap(nullptr), m_pDC(pDC), m_rect(0, 0, 0, 0)
 
 CMemDC::~CMemDC() {
     if (m_bMemDC) {
-        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
-                      SRCCOPY);
+        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top, SRCCOPY);
         SelectObject(m_pOldBitmap);
     } else {
         // Borrowed: the real context stays with its owner.
