@@ -46,3 +46,5 @@
 #include "draw/DrawTool.h"
 #include "draw/GradientDraw.h"
 #include "draw/GradientProgressCtrl.h"
+#include "draw/ColourPopup.h"
+#include "draw/ColourPicker.h"
