@@ -36,6 +36,7 @@
 #include "controls/MakeComboBox.h"
 #include "controls/Label.h"
 #include "controls/LabelVersion.h"
+#include "controls/VoTreeCtrl.h"
 
 // Grouped string data
 #include "group/GroupData.h"
