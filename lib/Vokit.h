@@ -41,6 +41,7 @@
 // Grouped string data
 #include "group/GroupData.h"
 #include "group/GroupList.h"
+#include "group/Group.h"
 
 // Drawing and colour
 #include "draw/MemDC.h"
