@@ -10,6 +10,7 @@
 #include "utility/VoDateTime.h"
 #include "utility/VoCalc.h"
 #include "utility/ZeroDivException.h"
+#include "utility/VoExactName.h"
 #include "utility/Win32FindData.h"
 #include "utility/VoFileFind.h"
 #include "utility/Recent.h"

@@ -11,21 +11,43 @@
 // the mask does not fit the platform's path limit is not searched, and a
 // subfolder whose name does not fit behind its parent's path is not entered;
 // the search goes on with the other entries.
+//
+// Names: entries are enumerated by their real (UTF-16) names. One becomes a
+// record, or part of the path of a subfolder to search, only when its name
+// converts to code page 932 exactly and is a plain name (VoExactName.h).
+// The others are left out and counted with their folder: through the ANSI
+// functions "ä.jpg" would come back as "a.jpg" (another file), and a folder
+// "q¥..¥..¥outside" as "q\..\..\outside" (a folder outside the search).
+//
+// Links: a subfolder search enters each physical folder once, known by its
+// volume serial number and file index, so junctions and symbolic links
+// that lead back into the tree neither repeat files nor loop. Where a folder
+// has no such identity, links (reparse points) below the first folder are
+// not followed.
 #include "VoFileFind.h"
 
+#include "VoExactName.h"
 #include "VoPath.h"
 
 #include <cstring>
+#include <cwchar>
+#include <memory>
 #include <new>
+#include <set>
+#include <tuple>
 
 namespace {
 
 const char kNoMemoryText[] = "メモリが足りません。";
 
-// One enumeration of FindFirstFile / FindNextFile, closed when it goes.
+// One enumeration of FindFirstFileW / FindNextFileW for a Shift-JIS
+// pattern, closed when it goes. The platform matches the wildcards.
 class FindHandle {
 public:
-    FindHandle(const char* pattern, WIN32_FIND_DATAA* data) : m_handle(FindFirstFileA(pattern, data)) {}
+    FindHandle(const char* pattern, WIN32_FIND_DATAW* data) : m_handle(INVALID_HANDLE_VALUE) {
+        wchar_t widePattern[MAX_PATH];
+        if (_AnsiToWide(pattern, widePattern, MAX_PATH)) m_handle = FindFirstFileW(widePattern, data);
+    }
     ~FindHandle() {
         if (IsOpen()) FindClose(m_handle);
     }
@@ -33,15 +55,35 @@ public:
     FindHandle& operator=(const FindHandle&) = delete;
 
     bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    bool Next(WIN32_FIND_DATAA* data) { return FindNextFileA(m_handle, data) != FALSE; }
+    bool Next(WIN32_FIND_DATAW* data) { return FindNextFileW(m_handle, data) != FALSE; }
 
 private:
     HANDLE m_handle;
 };
 
-bool IsDotEntry(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+bool IsDotEntry(const wchar_t* name) { return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0; }
 
-bool IsFolder(const WIN32_FIND_DATAA& data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+bool IsFolder(const WIN32_FIND_DATAW& data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+// The record form of an entry. False when its name has no exact Shift-JIS
+// form or is no plain name; the short name is kept when it converts exactly
+// and left empty otherwise.
+bool ToAnsiFindData(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA* ansi) {
+    if (!_WideToExactAnsi(wide.cFileName, ansi->cFileName, sizeof ansi->cFileName) || !_IsPlainName(ansi->cFileName))
+        return false;
+    _WideToExactAnsi(wide.cAlternateFileName, ansi->cAlternateFileName, sizeof ansi->cAlternateFileName);
+    ansi->dwFileAttributes = wide.dwFileAttributes;
+    ansi->ftCreationTime = wide.ftCreationTime;
+    ansi->ftLastAccessTime = wide.ftLastAccessTime;
+    ansi->ftLastWriteTime = wide.ftLastWriteTime;
+    ansi->nFileSizeHigh = wide.nFileSizeHigh;
+    ansi->nFileSizeLow = wide.nFileSizeLow;
+    ansi->dwReserved0 = wide.dwReserved0;
+    ansi->dwReserved1 = wide.dwReserved1;
+    return true;
+}
+
+void ShowNoMemory() { AfxMessageBox(kNoMemoryText, MB_ICONEXCLAMATION); }
 
 // Walks text character by character (a double-byte character whose second
 // byte is 0x5C is not a separator). Returns the index of the last '\'
@@ -88,13 +130,51 @@ bool AppendRecord(CPtrArray& array, const WIN32_FIND_DATAA& data, const CString&
     } catch (const std::bad_alloc&) {
     }
     delete record;
-    AfxMessageBox(kNoMemoryText, MB_ICONEXCLAMATION);
+    ShowNoMemory();
     return false;
 }
 
 }  // namespace
 
-CVoFileFind::CVoFileFind() = default;
+// The physical folders met by one subfolder search.
+struct CVoFileFind::Walk {
+    enum Visit { Search, Pass, NoMemory };
+
+    // Whether to search folder (ending in '\'): not when it was met before
+    // in this walk, nor when it is a link below the first folder (nested)
+    // and has no identity to tell it by.
+    Visit Enter(const char* folder, bool nested);
+
+    std::set<std::tuple<DWORD, DWORD, DWORD>> met;  // volume serial, file index high and low
+};
+
+CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const char* folder, bool nested) {
+    wchar_t path[MAX_PATH];
+    if (!_AnsiToWide(folder, path, MAX_PATH)) return Search;  // the enumeration will find nothing
+    BY_HANDLE_FILE_INFORMATION info;
+    bool known = false;
+    const HANDLE handle =
+        CreateFileW(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        known = GetFileInformationByHandle(handle, &info) && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
+        CloseHandle(handle);
+    }
+    if (!known) {
+        if (!nested) return Search;
+        const size_t length = std::wcslen(path);
+        if (length > 0 && path[length - 1] == L'\\') path[length - 1] = L'\0';
+        const DWORD attributes = GetFileAttributesW(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? Pass : Search;
+    }
+    try {
+        return met.emplace(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow).second ? Search : Pass;
+    } catch (const std::bad_alloc&) {
+        return NoMemory;
+    }
+}
+
+CVoFileFind::CVoFileFind() : m_nSkipped(0), m_pWalk(nullptr) {}
 
 CVoFileFind::~CVoFileFind() { ResetContent(); }
 
@@ -133,6 +213,29 @@ CWin32FindData& CVoFileFind::operator[](int index) {
 void CVoFileFind::ResetContent() {
     for (int i = 0; i < m_array.GetSize(); ++i) delete static_cast<CWin32FindData*>(m_array[i]);
     m_array.RemoveAll();
+    m_nSkipped = 0;
+    m_skippedFolders.RemoveAll();
+}
+
+int CVoFileFind::GetSkippedCount() const { return m_nSkipped; }
+
+const CStringArray& CVoFileFind::GetSkippedFolders() const { return m_skippedFolders; }
+
+bool CVoFileFind::NoteSkipped(const CString& folder, bool* noted) {
+    ++m_nSkipped;
+    if (*noted) return true;
+    *noted = true;
+    for (int i = 0; i < m_skippedFolders.GetSize(); ++i)
+        if (m_skippedFolders[i] == folder) return true;  // from an earlier search
+    try {
+        m_skippedFolders.Add(folder);
+        return true;
+    } catch (CMemoryException* e) {
+        e->Delete();
+    } catch (const std::bad_alloc&) {
+    }
+    ShowNoMemory();
+    return false;
 }
 
 int CVoFileFind::FindFile(const char* pattern) {
@@ -141,13 +244,19 @@ int CVoFileFind::FindFile(const char* pattern) {
     CString folder = _GetFullPathToPath(pattern);
     _PathChek(&folder, false);
 
-    WIN32_FIND_DATAA data;
-    FindHandle find(pattern, &data);
+    WIN32_FIND_DATAW found;
+    FindHandle find(pattern, &found);
     if (!find.IsOpen()) return GetSize();
+    WIN32_FIND_DATAA data;
+    bool skipNoted = false;
     do {
-        if (IsDotEntry(data.cFileName) || IsFolder(data)) continue;
+        if (IsDotEntry(found.cFileName) || IsFolder(found)) continue;
+        if (!ToAnsiFindData(found, &data)) {
+            if (!NoteSkipped(folder, &skipNoted)) return 0;
+            continue;
+        }
         if (!AppendRecord(m_array, data, folder)) return 0;
-    } while (find.Next(&data));
+    } while (find.Next(&found));
     return GetSize();
 }
 
@@ -166,6 +275,25 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
         folder[length] = '\0';
     }
 
+    // The outermost call keeps the folders met; the nested calls share them.
+    std::unique_ptr<Walk> ownWalk;
+    if (!m_pWalk) {
+        ownWalk.reset(new (std::nothrow) Walk);
+        if (!ownWalk) {
+            ShowNoMemory();
+            LeaveFolder(folder);
+            return false;
+        }
+        m_pWalk = ownWalk.get();
+    }
+    struct WalkEnd {
+        Walk*& current;
+        bool owner;
+        ~WalkEnd() {
+            if (owner) current = nullptr;
+        }
+    } walkEnd{m_pWalk, ownWalk != nullptr};
+
     // Searches "here" (folder, ending in '\'), entering matching subfolders
     // at the place where they stand in the enumeration.
     auto searchHere = [&]() -> bool {
@@ -173,12 +301,18 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
         CString recordFolder = here;
         _PathChek(&recordFolder, false);
 
-        WIN32_FIND_DATAA data;
-        FindHandle find(here + mask, &data);
+        WIN32_FIND_DATAW found;
+        FindHandle find(here + mask, &found);
         if (!find.IsOpen()) return true;
+        WIN32_FIND_DATAA data;
+        bool skipNoted = false;
         do {
-            if (IsDotEntry(data.cFileName)) continue;
-            if (!IsFolder(data)) {
+            if (IsDotEntry(found.cFileName)) continue;
+            if (!ToAnsiFindData(found, &data)) {
+                if (!NoteSkipped(recordFolder, &skipNoted)) return false;
+                continue;
+            }
+            if (!IsFolder(found)) {
                 if (!AppendRecord(m_array, data, recordFolder)) return false;
                 continue;
             }
@@ -190,12 +324,23 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
             const bool ok = FindFileSubFolder(folder, mask);
             folder[length] = '\0';  // back to "here", whatever an override left behind
             if (!ok) return false;
-        } while (find.Next(&data));
+        } while (find.Next(&found));
         return true;
     };
 
-    // The pattern here + mask must stay within the platform's path limit.
-    const bool ok = length + std::strlen(mask) < MAX_PATH ? searchHere() : true;
+    bool ok = true;
+    switch (m_pWalk->Enter(folder, !walkEnd.owner)) {
+    case Walk::Search:
+        // The pattern here + mask must stay within the platform's path limit.
+        if (length + std::strlen(mask) < MAX_PATH) ok = searchHere();
+        break;
+    case Walk::Pass:
+        break;
+    case Walk::NoMemory:
+        ShowNoMemory();
+        ok = false;
+        break;
+    }
     LeaveFolder(folder);
     return ok;
 }

@@ -17,7 +17,17 @@ public:
     bool FindFile(const char* path, const char* mask, bool subFolder);
     int GetSize() const;
     CWin32FindData& operator[](int index);
+    // Deletes every record and forgets the entries left out.
     void ResetContent();
+
+    // Entries (files, and folders of a subfolder search) left out because
+    // their names cannot be used in a path: no exact form in code page 932,
+    // or not a plain name (see _IsPlainName). Counted over all searches
+    // since the last ResetContent.
+    int GetSkippedCount() const;
+    // The folders that held them, each once, in the order met, without a
+    // trailing '\'.
+    const CStringArray& GetSkippedFolders() const;
 
 protected:
     // Searches one folder for pattern (folder + mask); returns GetSize().
@@ -28,8 +38,20 @@ public:
 
 protected:
     // Searches folder and its subfolders, working in the caller's buffer of
-    // MAX_PATH bytes; false only when memory ran out.
+    // MAX_PATH bytes; false only when memory ran out. Each physical folder
+    // is searched once per call, also when links lead to it again.
     virtual bool FindFileSubFolder(char* folder, const char* mask);
 
     CPtrArray m_array;  // CWin32FindData*, owned
+
+private:
+    struct Walk;
+
+    // Counts one entry of folder left out; the first one of an enumeration
+    // (*noted still false) also lists the folder. False when memory ran out.
+    bool NoteSkipped(const CString& folder, bool* noted);
+
+    int m_nSkipped;
+    CStringArray m_skippedFolders;
+    Walk* m_pWalk;  // the folders met by the running subfolder search; not owned
 };

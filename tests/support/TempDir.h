@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -22,10 +23,21 @@ public:
     // are created. Returns the full path.
     std::string WriteFile(const std::string& relative, const std::string& content = std::string()) const;
     std::string MakeDir(const std::string& relative) const;
+    // A file with the given bytes, or an empty folder, by its UTF-16 name in
+    // the existing folder (a full path): for names the code page cannot
+    // hold. False when it could not be made.
+    static bool WriteWideFile(const std::string& folder, const std::wstring& name, const std::string& content = "");
+    static bool MakeWideDir(const std::string& folder, const std::wstring& name);
+    // A symbolic link to a folder, target written relative to the link's
+    // folder ("." or ".."): through the platform, or under Wine (whose
+    // CreateSymbolicLinkW makes nothing) by the host's ln. False when
+    // neither made one. The link goes before the folder is removed.
+    bool MakeFolderLink(const std::string& relative, const std::string& target);
     // The file's bytes; empty when it cannot be read.
     static std::string ReadFile(const std::string& path);
     static bool Exists(const std::string& path);
 
 private:
     std::string m_path;
+    std::vector<std::string> m_links;
 };

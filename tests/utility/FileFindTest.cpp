@@ -53,6 +53,22 @@ bool MakeLong(const std::string& path, bool folder) {
     return file != INVALID_HANDLE_VALUE && CloseHandle(file);
 }
 
+std::vector<std::string> Folders(const CStringArray& folders) {
+    std::vector<std::string> list;
+    for (int i = 0; i < folders.GetSize(); ++i) list.emplace_back(folders[i]);
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// Counts the folders entered; stops a search that would not end.
+struct CountingFind : CVoFileFind {
+    int entered = 0;
+    bool FindFileSubFolder(char* folder, const char* mask) override {
+        if (++entered > 50) return false;
+        return CVoFileFind::FindFileSubFolder(folder, mask);
+    }
+};
+
 // Removes a tree with long paths, which TempDir's clean-up cannot reach.
 void RemoveLongTree(const std::string& folder) {
     WIN32_FIND_DATAW data;
@@ -199,4 +215,70 @@ TEST(FileFind, DeepTreeStopsAtTheWorkingPathLimit) {
     CVoFileFind none;
     EXPECT_TRUE(none.FindFile(tooLong.c_str(), "*.*", true));
     EXPECT_FALSE(none.FindFile(tooLong.c_str(), "*.*", false));
+}
+
+// Through the ANSI functions ä.jpg came back as a.jpg (another file), and the
+// folders "q¥..¥..¥outside" and "z¥.." as paths out of the search or back
+// onto it. Such names are left out and counted, never turned into paths.
+TEST(FileFind, NamesWithoutAnExactFormAreLeftOutCountedAndNeverEntered) {
+    TempDir dir;
+    dir.WriteFile("outside\\secret.jpg");
+    const std::string in = dir.MakeDir("in");
+    for (const char* file : {"in\\a.jpg", "in\\ソ.txt", "in\\longer name.jpeg", "in\\sub\\b.jpg"}) dir.WriteFile(file);
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"\u00e4.jpg"));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"\U0001F600.jpg"));
+    ASSERT_TRUE(TempDir::MakeWideDir(in, L"q\u00a5..\u00a5..\u00a5outside"));
+    ASSERT_TRUE(TempDir::MakeWideDir(in, L"z\u00a5.."));
+    ASSERT_TRUE(TempDir::WriteWideFile(in + "\\sub", L"\uAC00.txt"));
+
+    CVoFileFind finder;
+    EXPECT_TRUE(finder.FindFile(in.c_str(), "*.*", true));
+    EXPECT_EQ(Sorted(Entries{{in, "a.jpg"}, {in, "longer name.jpeg"}, {in, "ソ.txt"}, {in + "\\sub", "b.jpg"}}),
+              Sorted(Collected(finder)));
+    EXPECT_EQ(5, finder.GetSkippedCount());
+    EXPECT_EQ((std::vector<std::string>{in, in + "\\sub"}), Folders(finder.GetSkippedFolders()));
+
+    // The short name comes along, converted the same way.
+    WIN32_FIND_DATAA ansi;
+    HANDLE find = FindFirstFileA((in + "\\longer name.jpeg").c_str(), &ansi);
+    ASSERT_NE(INVALID_HANDLE_VALUE, find);
+    FindClose(find);
+    for (int i = 0; i < finder.GetSize(); ++i) {
+        if (finder[i].GetFileName() == "longer name.jpeg") {
+            EXPECT_STRNE("", ansi.cAlternateFileName);
+            EXPECT_STREQ(ansi.cAlternateFileName, finder[i].cAlternateFileName);
+        }
+    }
+
+    // Without subfolders only files count; a second search adds to the count.
+    CVoFileFind flat;
+    EXPECT_TRUE(flat.FindFile(in.c_str(), "*.*", false));
+    EXPECT_EQ(3, flat.GetSize());
+    EXPECT_EQ(2, flat.GetSkippedCount());
+    flat.FindFile(in.c_str(), "*.jpg", false);
+    EXPECT_EQ(4, flat.GetSkippedCount());
+    EXPECT_EQ(1, flat.GetSkippedFolders().GetSize());
+    flat.ResetContent();
+    EXPECT_EQ(0, flat.GetSkippedCount());
+    EXPECT_EQ(0, flat.GetSkippedFolders().GetSize());
+}
+
+// Two links back to the top folder made the search run on without end. A
+// link to a folder not searched yet is still followed.
+TEST(FileFind, EachFolderIsSearchedOnceWhateverLinksLeadToIt) {
+    TempDir dir;
+    const std::string tree = dir.MakeDir("tree");
+    dir.WriteFile("tree\\top.jpg");
+    dir.WriteFile("tree\\sub\\b.jpg");
+    dir.WriteFile("other\\o.jpg");
+    for (const auto& link : {std::make_pair("tree\\l1", "."), std::make_pair("tree\\l2", "."),
+                             std::make_pair("tree\\sub\\up", ".."), std::make_pair("tree\\ext", "../other")})
+        if (!dir.MakeFolderLink(link.first, link.second)) GTEST_SKIP() << "no folder links here";
+
+    CountingFind finder;
+    EXPECT_TRUE(finder.FindFile(tree.c_str(), "*.*", true));
+    EXPECT_EQ(Sorted(Entries{{tree, "top.jpg"}, {tree + "\\sub", "b.jpg"}, {tree + "\\ext", "o.jpg"}}),
+              Sorted(Collected(finder)));
+    EXPECT_EQ(6, finder.entered) << "tree, sub and the four links, each looked at once";
+    EXPECT_EQ(0, finder.GetSkippedCount());
 }
