@@ -9,21 +9,40 @@
 
 bool g_bMoveRename = false;
 CString g_strMoveFolder;
+PFN_COPY_FILE g_pfnCopyFile = &CopyFileA;
 
 namespace {
 
-// Characters that can never stand in a plain file name. The ANSI search
-// reports characters that code page 932 cannot show as '?', so a name
-// holding one does not name the file it came from.
-const char kNotInFileName[] = "\\/:*?\"<>|";
 // Wildcards: a path holding one names no single file.
 const char kWildcards[] = "*?";
 
 // FindOneOf steps over double-byte characters, so a trail byte 0x5C (as in
 // "ソ") is not taken for a backslash.
-bool IsPlainFileName(const CString& name) { return !name.IsEmpty() && name.FindOneOf(kNotInFileName) < 0; }
-
 bool HasWildcard(const CString& path) { return path.FindOneOf(kWildcards) >= 0; }
+
+// A name that means exactly one file in its folder: a plain name that the
+// ANSI functions take as written (no character lost to a best fit).
+bool IsUsableName(const CString& name) { return _IsPlainName(name) && _IsExactAnsi(name); }
+
+// A folder text that the ANSI functions take as written, without wildcards.
+bool IsUsableFolder(const CString& folder) { return !HasWildcard(folder) && _IsExactAnsi(folder); }
+
+// Copies from into the new file to. What to names is never touched when it
+// existed before. A copy that fails part way (a full disk) leaves a cut or
+// empty file under the original's name, which would block the next run:
+// this call made it, so it goes again.
+bool CopyToNewFile(const CString& from, const CString& to) {
+    if (GetFileAttributesA(to) != INVALID_FILE_ATTRIBUTES) return false;
+    if (g_pfnCopyFile(from, to, TRUE)) return true;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesA(to);
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(to, attributes & ~FILE_ATTRIBUTE_READONLY);
+        DeleteFileA(to);
+    }
+    return false;
+}
 
 int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
@@ -114,10 +133,11 @@ CString CFileItem::GetFullPath() const {
 // Copies the file into g_strMoveFolder first when asked to (unless it already
 // lies there), then renames it to m_strNewName in its folder. Nothing is ever
 // overwritten: the copy fails when the destination holds a file of that name,
-// and the rename fails when the new name exists. All names are checked before
-// the disk is touched.
+// and the rename fails when the new name exists. All names and folders are
+// checked before the disk is touched: a path is only built from texts that
+// mean exactly the file or folder written.
 bool CFileItem::Rename() {
-    if (!IsPlainFileName(m_strName) || !IsPlainFileName(m_strNewName) || HasWildcard(m_strFolder)) return false;
+    if (!IsUsableName(m_strName) || !IsUsableName(m_strNewName) || !IsUsableFolder(m_strFolder)) return false;
 
     // The folder must exist: without its backslash, folder + name would name
     // some other file beside it.
@@ -125,11 +145,11 @@ bool CFileItem::Rename() {
     if (!CheckFolder(&folder, true)) return false;
 
     if (g_bMoveRename && !g_strMoveFolder.IsEmpty()) {
-        if (HasWildcard(g_strMoveFolder) || !CheckFolder(&g_strMoveFolder, false)) return false;
+        if (!IsUsableFolder(g_strMoveFolder) || !CheckFolder(&g_strMoveFolder, false)) return false;
         CString destination = g_strMoveFolder;
         if (!CheckFolder(&destination, true)) return false;
         if (folder.CompareNoCase(destination) != 0) {
-            if (!CopyFileA(folder + m_strName, destination + m_strName, TRUE)) return false;
+            if (!CopyToNewFile(folder + m_strName, destination + m_strName)) return false;
             // From now on the item stands for the copy; the original stays.
             m_strFolder = g_strMoveFolder;
             folder = destination;

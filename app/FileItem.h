@@ -6,6 +6,7 @@
 // Globals of a run (set when a run starts, read by every Rename):
 //   g_bMoveRename    copy each file into g_strMoveFolder first, rename the copy
 //   g_strMoveFolder  the copy destination as typed by the user
+//   g_pfnCopyFile    the copy step (CopyFileA)
 #pragma once
 
 #include <afx.h>
@@ -60,3 +61,9 @@ private:
 
 extern bool g_bMoveRename;
 extern CString g_strMoveFolder;
+
+// The copy step of Rename, CopyFileA by default; it is only ever asked to
+// make a new file (failIfExists TRUE). Tests put a copy here that breaks
+// off part way.
+typedef BOOL(WINAPI* PFN_COPY_FILE)(LPCSTR from, LPCSTR to, BOOL failIfExists);
+extern PFN_COPY_FILE g_pfnCopyFile;

@@ -29,6 +29,26 @@ CFileItem MakeItem(const std::string& folder, const std::string& name, int size 
 
 std::string Str(const CString& text) { return std::string(static_cast<LPCSTR>(text)); }
 
+// A copy that breaks off part way, as on a full disk: the new file gets half
+// the bytes (and the original's read-only flag), then the copy fails.
+BOOL WINAPI CopyHalfThenFail(LPCSTR from, LPCSTR to, BOOL failIfExists) {
+    const std::string data = TempDir::ReadFile(from);
+    HANDLE file = CreateFileA(to, GENERIC_WRITE, 0, nullptr, failIfExists ? CREATE_NEW : CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return FALSE;
+    DWORD written = 0;
+    WriteFile(file, data.data(), static_cast<DWORD>(data.size() / 2), &written, nullptr);
+    CloseHandle(file);
+    SetFileAttributesA(to, GetFileAttributesA(from) & FILE_ATTRIBUTE_READONLY);
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+// A copy that fails before it makes anything.
+BOOL WINAPI FailToCopy(LPCSTR, LPCSTR, BOOL) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
 }  // namespace
 
 TEST(PadNumber, ZerosGoInFrontUpToTheWidthWhichIsOnlyAMinimum) {
@@ -110,6 +130,7 @@ protected:
     static void ResetRunGlobals() {
         g_bMoveRename = false;
         g_strMoveFolder.Empty();
+        g_pfnCopyFile = &CopyFileA;
     }
 
     static CFileItem ItemFor(const std::string& folder, const std::string& name, const std::string& newName) {
@@ -180,10 +201,11 @@ TEST_F(FileItemRename, MissingFolderNeverLeadsToTheFileBesideIt) {
 TEST_F(FileItemRename, RefusesNamesThatAreNoPlainFileName) {
     dir.WriteFile("a.txt", "A");
     dir.MakeDir("sub");
-    // '?' is what the search shows for a character code page 932 lacks.
+    // Wildcards make patterns and separators other paths; the platform drops
+    // a last dot and reads a lone lead byte as some other character.
     const char* const cases[][2] = {
-        {"?.txt", "b.txt"},      {"*.txt", "b.txt"},     {"a.txt", "b?.txt"}, {"a.txt", "*.txt"},
-        {"a.txt", "sub\\b.txt"}, {"a.txt", "..\\b.txt"}, {"a.txt", ""},
+        {"?.txt", "b.txt"},     {"*.txt", "b.txt"}, {"a.txt", "b?.txt"}, {"a.txt", "*.txt"}, {"a.txt", "sub\\b.txt"},
+        {"a.txt", "..\\b.txt"}, {"a.txt", ""},      {"a.txt", "b."},     {"a.txt", "b\x81"},
     };
     for (const auto& c : cases) {
         CFileItem item = ItemFor(dir.Path(), c[0], c[1]);
@@ -261,4 +283,33 @@ TEST_F(FileItemRename, FileAlreadyInTheDestinationIsRenamedInPlace) {
     EXPECT_EQ("A", TempDir::ReadFile(dir / "out\\b.txt"));
     EXPECT_FALSE(TempDir::Exists(dir / "out\\a.txt"));
     ExpectItem(item, dir / "out", "b.txt", "a.txt");
+}
+
+TEST_F(FileItemRename, ACopyThatFailsPartWayIsRemovedAndNothingElse) {
+    dir.WriteFile("In\\a.txt", "0123456789");
+    const std::string readOnly = dir.WriteFile("In\\r.txt", "read only");
+    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    dir.WriteFile("In\\b.txt", "NEW");
+    dir.WriteFile("Out\\b.txt", "OLD");
+    CopyInto(dir / "Out");
+
+    g_pfnCopyFile = &CopyHalfThenFail;
+    for (const char* name : {"a.txt", "r.txt"}) {
+        CFileItem item = ItemFor(dir / "In", name, "z.txt");
+        EXPECT_FALSE(item.Rename()) << name;
+        EXPECT_FALSE(TempDir::Exists(dir / "Out\\" + name)) << name;
+        ExpectItem(item, dir / "In", name, "z.txt");
+    }
+    g_pfnCopyFile = &FailToCopy;
+    CFileItem clash = ItemFor(dir / "In", "b.txt", "z.txt");
+    EXPECT_FALSE(clash.Rename());
+    EXPECT_EQ("OLD", TempDir::ReadFile(dir / "Out\\b.txt"));
+    EXPECT_EQ("0123456789", TempDir::ReadFile(dir / "In\\a.txt"));
+
+    // Nothing is left to block the next run.
+    g_pfnCopyFile = &CopyFileA;
+    CFileItem item = ItemFor(dir / "In", "a.txt", "z.txt");
+    ASSERT_TRUE(item.Rename());
+    EXPECT_EQ("0123456789", TempDir::ReadFile(dir / "Out\\z.txt"));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
