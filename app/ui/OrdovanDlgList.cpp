@@ -11,6 +11,22 @@
 namespace {
 
 const char kFindMask[] = "*.*";
+const int kSkippedFoldersShown = 10;
+
+// Tells the user, in one message, how many entries the search left out
+// because their names cannot be used in a path, and in which folders (the
+// first ten).
+void ReportSkipped(const CVoFileFind& finder) {
+    if (finder.GetSkippedCount() == 0) return;
+    const CStringArray& folders = finder.GetSkippedFolders();
+    CString text;
+    text.Format("名前にこのプログラムで扱えない文字が含まれているため、以下のフォルダにある %d 個のファイル・フォルダを"
+                "除外しました。\n\n",
+                finder.GetSkippedCount());
+    for (int i = 0; i < folders.GetSize() && i < kSkippedFoldersShown; ++i) text += folders[i] + "\n";
+    if (folders.GetSize() > kSkippedFoldersShown) text += "\n\nその他多数・・・";
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
 
 }  // namespace
 
@@ -60,7 +76,8 @@ void COrdovanDlg::RefreshList() {
 // ---- Search and add -------------------------------------------------------------
 
 // Appends every file of the target folder (and its subfolders when asked)
-// that is not listed yet; listed entries keep their place.
+// that is not listed yet; listed entries keep their place. Entries whose
+// names cannot be used are left out, and the user is told so.
 void COrdovanDlg::OnSearchAdd() {
     CWaitCursor wait;
     UpdateData(TRUE);
@@ -69,12 +86,13 @@ void COrdovanDlg::OnSearchAdd() {
 
     // Without a folder the search would list the current folder of the
     // process, which the user never chose.
+    CVoFileFind finder;
     if (!m_strContinuePath.IsEmpty()) {
-        CVoFileFind finder;
         finder.FindFile(m_strContinuePath, kFindMask, m_bSubFolder != FALSE);
         m_fileList.AddFound(finder);
     }
     RefreshList();
+    ReportSkipped(finder);
 }
 
 // ---- Delete, move, reset ------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "MessageBoxCapture.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -112,6 +113,34 @@ TEST_F(OrdovanListTest, SubfoldersAreSearchedOnlyWhenAsked) {
     ASSERT_EQ(2u, Rows().size());
     EXPECT_EQ(files / "sub", std::string(dlg->m_listCtrl.GetItemText(1, 2)));
     EXPECT_EQ("inner.txt", std::string(dlg->m_listCtrl.GetItemText(1, 1)));
+}
+
+// Files whose names the program cannot use are left out, and one message
+// says how many and where: the first ten folders, then that there are more.
+TEST_F(OrdovanListTest, NamesThatCannotBeUsedAreLeftOutAndReportedOnce) {
+    MakeFiles({"a.jpg"});
+    std::vector<std::string> folders{files.Path()};
+    ASSERT_TRUE(TempDir::WriteWideFile(files.Path(), L"\u00e4.jpg"));
+    for (int i = 0; i < 11; ++i) {
+        folders.push_back(files.MakeDir("d" + std::to_string(i)));
+        ASSERT_TRUE(TempDir::WriteWideFile(folders.back(), L"\u00e4.jpg"));
+    }
+    Open();
+    ChooseTargetFolder(files.Path());
+    SetCheck(IDC_SUB_FOLDER, true);
+    MessageBoxCapture boxes;
+    Click(IDC_SEARCH_ADD);
+
+    EXPECT_EQ("a.jpg", RowNames());
+    ASSERT_EQ(1, boxes.Count());
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), boxes.Boxes()[0].type & MB_ICONMASK);
+    const std::string text = boxes.Text(0);
+    EXPECT_NE(std::string::npos, text.find("扱えない文字")) << text;
+    EXPECT_NE(std::string::npos, text.find(" 12 個")) << text;
+    int listed = 0;
+    for (const std::string& folder : folders) listed += text.find("\n" + folder + "\n") != std::string::npos;
+    EXPECT_EQ(10, listed) << text;
+    EXPECT_EQ(text.size() - std::strlen("その他多数・・・"), text.rfind("その他多数・・・")) << text;
 }
 
 TEST_F(OrdovanListTest, SearchPutsBothFoldersIntoTheirHistories) {
