@@ -23,7 +23,7 @@
 // volume serial number and file index, so junctions and symbolic links
 // that lead back into the tree neither repeat files nor loop. Where a folder
 // has no such identity, links (reparse points) below the first folder are
-// not followed.
+// not followed. See Walk.
 #include "VoFileFind.h"
 
 #include "VoExactName.h"
@@ -34,7 +34,9 @@
 #include <memory>
 #include <new>
 #include <set>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -136,42 +138,65 @@ bool AppendRecord(CPtrArray& array, const WIN32_FIND_DATAA& data, const CString&
 
 }  // namespace
 
-// The physical folders met by one subfolder search.
+// The physical folders met by one subfolder search. Without links (reparse
+// points: junctions, symbolic links, mount points) the folders form a tree
+// and none can come twice, so folders are only identified once a link is
+// met: then the ones entered before, and every one after. Finding a folder's
+// identity costs a look at its volume, which under Wine is slow.
 struct CVoFileFind::Walk {
     enum Visit { Search, Pass, NoMemory };
+    typedef std::tuple<DWORD, DWORD, DWORD> Identity;  // volume serial, file index high and low
 
     // Whether to search folder (ending in '\'): not when it was met before
     // in this walk, nor when it is a link below the first folder (nested)
-    // and has no identity to tell it by.
+    // without an identity to tell it by.
     Visit Enter(const char* folder, bool nested);
 
-    std::set<std::tuple<DWORD, DWORD, DWORD>> met;  // volume serial, file index high and low
+    bool enteringLink = false;  // set by the parent: the folder it enters next is a link
+
+private:
+    static bool Identify(const char* folder, Identity* identity);
+
+    bool linkMet = false;
+    std::vector<std::string> unidentified;  // the folders entered before the first link
+    std::set<Identity> met;
 };
 
 CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const char* folder, bool nested) {
-    wchar_t path[MAX_PATH];
-    if (!_AnsiToWide(folder, path, MAX_PATH)) return Search;  // the enumeration will find nothing
-    BY_HANDLE_FILE_INFORMATION info;
-    bool known = false;
-    const HANDLE handle =
-        CreateFileW(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
-        known = GetFileInformationByHandle(handle, &info) && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
-        CloseHandle(handle);
-    }
-    if (!known) {
-        if (!nested) return Search;
-        const size_t length = std::wcslen(path);
-        if (length > 0 && path[length - 1] == L'\\') path[length - 1] = L'\0';
-        const DWORD attributes = GetFileAttributesW(path);
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? Pass : Search;
-    }
+    const bool link = enteringLink;
+    enteringLink = false;
     try {
-        return met.emplace(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow).second ? Search : Pass;
+        if (!linkMet && !link) {
+            unidentified.emplace_back(folder);
+            return Search;
+        }
+        Identity identity;
+        if (!linkMet) {
+            linkMet = true;
+            for (const std::string& earlier : unidentified)
+                if (Identify(earlier.c_str(), &identity)) met.insert(identity);
+            std::vector<std::string>().swap(unidentified);
+        }
+        if (!Identify(folder, &identity)) return nested && link ? Pass : Search;
+        return met.insert(identity).second ? Search : Pass;
     } catch (const std::bad_alloc&) {
         return NoMemory;
     }
+}
+
+bool CVoFileFind::Walk::Identify(const char* folder, Identity* identity) {
+    wchar_t path[MAX_PATH];
+    if (!_AnsiToWide(folder, path, MAX_PATH)) return false;
+    const HANDLE handle =
+        CreateFileW(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known =
+        GetFileInformationByHandle(handle, &info) && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
+    CloseHandle(handle);
+    if (known) *identity = Identity(info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    return known;
 }
 
 CVoFileFind::CVoFileFind() : m_nSkipped(0), m_pWalk(nullptr) {}
@@ -321,6 +346,7 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
             if (length + nameLength + 1 >= MAX_PATH) continue;
             std::memcpy(folder + length, data.cFileName, nameLength);
             folder[length + nameLength] = '\0';
+            m_pWalk->enteringLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
             const bool ok = FindFileSubFolder(folder, mask);
             folder[length] = '\0';  // back to "here", whatever an override left behind
             if (!ok) return false;
