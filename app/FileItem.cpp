@@ -27,10 +27,10 @@ bool IsUsableName(const CString& name) { return _IsPlainName(name) && _IsExactAn
 // A folder text that the ANSI functions take as written, without wildcards.
 bool IsUsableFolder(const CString& folder) { return !HasWildcard(folder) && _IsExactAnsi(folder); }
 
-// Copies from into the new file to. What to names is never touched when it
-// existed before. A copy that fails part way (a full disk) leaves a cut or
-// empty file under the original's name, which would block the next run:
-// this call made it, so it goes again.
+// Copies the file from to the path to, where nothing may lie yet (what lies
+// there is never touched). A copy that fails part way (a full disk) leaves a
+// cut or empty file under the original's name that would block the next
+// run: this call made it, so this call removes it again.
 bool CopyToNewFile(const CString& from, const CString& to) {
     if (GetFileAttributesA(to) != INVALID_FILE_ATTRIBUTES) return false;
     if (g_pfnCopyFile(from, to, TRUE)) return true;
