@@ -15,6 +15,7 @@
 #include "utility/VoFileFind.h"
 #include "utility/Recent.h"
 #include "utility/RecentComboBox.h"
+#include "utility/VoDpi.h"
 
 // Layout anchoring of dialog controls
 #include "layout/AttachForm.h"

@@ -1,6 +1,7 @@
 // VoButtonEdit.cpp - the path field with its "..." chooser button.
 #include "VoButtonEdit.h"
 
+#include "VoDpi.h"
 #include "VoPath.h"
 
 BEGIN_MESSAGE_MAP(CVoButtonEdit, CWnd)
@@ -105,10 +106,11 @@ LRESULT CVoButtonEdit::ForwardToEdit(UINT message, WPARAM wParam, LPARAM lParam)
     return m_edit.m_hWnd ? m_edit.SendMessage(message, wParam, lParam) : 0;
 }
 
-// The button takes the right BUTTON_WIDTH pixels at full height (less when
-// the client area is narrower), the edit the rest.
+// The button takes the right BUTTON_WIDTH pixels (of a 96-DPI screen; more
+// on finer screens) at full height, less when the client area is narrower;
+// the edit the rest.
 void CVoButtonEdit::PlaceChildren(const RECT& client, CRect* editRect, CRect* buttonRect) const {
-    int split = client.right - BUTTON_WIDTH;
+    int split = client.right - _ScaleDpi(BUTTON_WIDTH, _GetScreenDpi());
     if (split < client.left) split = client.left;
     editRect->SetRect(client.left, client.top, split, client.bottom);
     buttonRect->SetRect(split, client.top, client.right, client.bottom);

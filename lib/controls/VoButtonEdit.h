@@ -20,7 +20,7 @@ class VOKIT_API CVoButtonEdit : public CWnd {
 public:
     // Child window identifiers.
     enum { IDC_VO_BUTTON = 90000, IDC_VO_EDIT = 90001 };
-    // Width of the button at the right end, in pixels.
+    // Width of the button at the right end, in pixels of a 96-DPI screen.
     enum { BUTTON_WIDTH = 20 };
 
     CVoButtonEdit();
