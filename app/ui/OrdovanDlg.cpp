@@ -41,8 +41,8 @@ HICON LoadProgramIcon() {
 COrdovanDlg::COrdovanDlg(CWnd* pParent)
     : CAttachDialog(IDD_ORDOVAN_DIALOG, pParent), m_recentFolder(kHistorySize), m_recentMoveFolder(kHistorySize),
       m_editStartNumber("%.0lf"), m_nStartNumber(0), m_bRenameFile(FALSE), m_bSubFolder(FALSE), m_bMoveRename(FALSE),
-      m_hIcon(LoadProgramIcon()), m_bMsgDelete(true), m_bMsgReset(true), m_bMsgContinueStart(true), m_hButtonBitmaps{} {
-}
+      m_hIcon(LoadProgramIcon()), m_bMsgDelete(true), m_bMsgReset(true), m_bMsgContinueStart(true),
+      m_nDpi(_GetScreenDpi()), m_hButtonBitmaps{} {}
 
 COrdovanDlg::~COrdovanDlg() {
     // The buttons only showed the bitmaps; they are ours to delete, once the
@@ -165,9 +165,10 @@ void COrdovanDlg::SetButtonBitmaps() {
         HBITMAP& bitmap = m_hButtonBitmaps[i++];
         CWnd* wnd = GetDlgItem(button.nID);
         if (!wnd || bitmap) continue;
-        // From the module that made the button, like its template.
+        // From the module that made the button, like its template; on a
+        // finer screen a larger version, or one scaled smoothly.
         HINSTANCE module = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(wnd->m_hWnd, GWLP_HINSTANCE));
-        bitmap = ::LoadBitmapA(module, button.name);
+        bitmap = _LoadBitmapForDpi(module, button.name, m_nDpi);
         wnd->SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     }
 }
@@ -176,9 +177,21 @@ void COrdovanDlg::SetUpList() {
     if (!m_listCtrl.GetSafeHwnd() && !m_listCtrl.SubclassDlgItem(IDC_FILE_LIST, this)) return;
     m_listCtrl.SetFixedCols(1, FALSE);
     m_listCtrl.EnableGrid(TRUE, FALSE);
+    ScaleColumnWidths();
     m_listCtrl.SetColInfo(CFileListCtrl::GetColumnTable(), CFileListCtrl::COLUMN_COUNT, TRUE);
     // One blank row numbered 1 stands for the empty list.
     m_listCtrl.AddNewLine();
+}
+
+// The table's widths are pixels of the DPI it was last brought to: 96 as
+// designed, then the screen's. Widths the user gave the columns stay, in
+// the new pixels. (One table serves every list of the process.)
+void COrdovanDlg::ScaleColumnWidths() {
+    static int tableDpi = VO_DESIGN_DPI;
+    if (m_nDpi <= 0 || m_nDpi == tableDpi) return;
+    tag_COLINFO* columns = CFileListCtrl::GetColumnTable();
+    for (int i = 0; i < CFileListCtrl::COLUMN_COUNT; ++i) columns[i].cx = _ScaleDpi(columns[i].cx, m_nDpi, tableDpi);
+    tableDpi = m_nDpi;
 }
 
 void COrdovanDlg::SetUpFolderFields() {

@@ -56,6 +56,9 @@ public:
     bool m_bMsgDelete;         // ask before deleting list entries
     bool m_bMsgReset;          // ask before emptying the list
     bool m_bMsgContinueStart;  // ask before a run
+    // The DPI that sizes given in pixels (list columns, button bitmaps) are
+    // scaled to: the screen's. Read when the dialog is created.
+    int m_nDpi;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -101,6 +104,8 @@ private:
     void RegisterLayout();
     void SetButtonBitmaps();
     void SetUpList();
+    // Brings the widths of the shared column table to m_nDpi.
+    void ScaleColumnWidths();
     void SetUpFolderFields();
     // The digits list 1003, or null.
     CComboBox* FigureList();

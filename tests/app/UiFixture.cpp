@@ -46,10 +46,11 @@ void OrdovanUiTest::TearDown() {
     PumpMessages();
 }
 
-COrdovanDlg& OrdovanUiTest::Open() {
+COrdovanDlg& OrdovanUiTest::Open(int dpi) {
     app.m_pMainWnd = nullptr;
     if (dlg && dlg->GetSafeHwnd()) dlg->DestroyWindow();
     dlg.reset(new COrdovanDlg);
+    if (dpi > 0) dlg->m_nDpi = dpi;
     EXPECT_TRUE(dlg->Create(IDD_ORDOVAN_DIALOG));
     app.m_pMainWnd = dlg.get();
     PumpMessages();

@@ -29,8 +29,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the main dialog (modeless; OnInitDialog runs) as the main window.
-    COrdovanDlg& Open();
+    // Creates the main dialog (modeless; OnInitDialog runs) as the main
+    // window; dpi, when given, in place of the screen's.
+    COrdovanDlg& Open(int dpi = 0);
     // Closes it as Esc would (OnCancel), then destroys it.
     void Close();
 
