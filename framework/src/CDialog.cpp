@@ -4,9 +4,11 @@
 
 #include "CDataExchange.h"
 #include "CWinApp.h"
+#include "DialogTemplateFont.h"
 #include "WindowInternals.h"
 
 #include <cstring>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -86,9 +88,13 @@ LPCDLGTEMPLATE CDialog::LoadTemplate() const {
     return hTemplate ? static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)) : nullptr;
 }
 
+// A template whose font face is not installed is made from a copy that
+// names an installed one (see DialogTemplateFont.h).
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, CWnd* pParentWnd) {
     if (!lpTemplate || m_hWnd) return FALSE;
     m_bPlaced = TemplatePlacesDialog(lpTemplate);
+    std::vector<BYTE> copy;
+    lpTemplate = AfxDialogFont::WithInstalledFont(lpTemplate, &copy);
     HWND hWndParent = pParentWnd ? pParentWnd->m_hWnd : nullptr;
     AfxWindowInternals::HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpTemplate, hWndParent, &AfxDlgProc, 0);
