@@ -2,8 +2,9 @@
 #
 # The portable program (the default, as users get it):
 #   cmake --install <build dir> --prefix <folder>                    (scripts/package)
-# Ordovan.exe, the two DLLs it loads, and the help page it opens. Ordovan
-# writes its Ordovim.ini beside them on first close.
+# Ordovan.exe, the two DLLs it loads, the help page it opens, and
+# WineFonts.reg, the font settings a Wine prefix needs for it (see the help
+# page). Ordovan writes its Ordovim.ini beside them on first close.
 #
 # The SDK for other programs (component "SDK", never part of the default):
 #   cmake --install <build dir> --component SDK --prefix <folder>
@@ -15,7 +16,7 @@ include(CMakePackageConfigHelpers)
 
 if(TARGET Ordovan)
   install(PROGRAMS $<TARGET_FILE:Ordovan> $<TARGET_FILE:Vokit> $<TARGET_FILE:Framework> DESTINATION .)
-  install(FILES ${CMAKE_SOURCE_DIR}/app/res/Help.htm DESTINATION .)
+  install(FILES ${CMAKE_SOURCE_DIR}/app/res/Help.htm ${CMAKE_SOURCE_DIR}/app/res/WineFonts.reg DESTINATION .)
 endif()
 
 set(TW_SDK_VERSION 1.1.0)
