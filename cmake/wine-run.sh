@@ -16,7 +16,8 @@ if [ -z "$tw_build_dir" ]; then
     exit 125
 fi
 
-export WINEPREFIX="$tw_build_dir/wineprefix"
+# TW_WINEPREFIX names another prefix (scripts/demo keeps one per DPI there).
+export WINEPREFIX="${TW_WINEPREFIX:-$tw_build_dir/wineprefix}"
 export WINEDEBUG=-all
 # No Mono/Gecko install prompts, no menu entries written to $HOME.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

@@ -15,8 +15,9 @@ case $BUILD_DIR in /*) ;; *) BUILD_DIR=$PWD/$BUILD_DIR ;; esac
 export BUILD_DIR
 
 # Wine settings for wineserver and any wine started from these scripts; the programs
-# themselves always go through $BUILD_DIR/wine-run.sh, which sets the same values.
-export WINEPREFIX=$BUILD_DIR/wineprefix
+# themselves always go through $BUILD_DIR/wine-run.sh, which sets the same values
+# (TW_WINEPREFIX, when set, names another prefix for both: see tw_use_dpi).
+export WINEPREFIX=${TW_WINEPREFIX:-$BUILD_DIR/wineprefix}
 # ccache sees paths relative to the checkout, so clones and worktrees share hits.
 export CCACHE_BASEDIR=$TW_ROOT CCACHE_NOHASHDIR=1
 export WINEDEBUG=-all
@@ -139,28 +140,54 @@ tw_start_wine() {
     tw_wine_quiet reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
     tw_wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     tw_replace_japanese_fonts
+    tw_apply_dpi
 }
 
 # Ordovan's dialogs ask for "ＭＳ Ｐゴシック", which Wine does not have: without a
-# replacement it picks a wider font and the labels are cut. The IPA fonts
-# (Debian's fonts-ipafont) have the same metrics class. Imported once per prefix.
+# replacement it picks a wider font and the labels are cut. The registry file
+# shipped with the program (app/res/WineFonts.reg) names the IPA fonts
+# (Debian's fonts-ipafont, of the same metrics class) first. Imported once per prefix.
 tw_replace_japanese_fonts() {
     local reg=$WINEPREFIX/tw-font-replacements.reg
     [[ -f $reg ]] && return 0
-    {
-        printf '\xff\xfe'
-        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-            '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' \
-            '"MS PGothic"="IPAPGothic"' '"MS Gothic"="IPAGothic"' '"MS UI Gothic"="IPAPGothic"' |
-            iconv -f UTF-8 -t UTF-16LE
-    } >"$reg.tmp"
+    cp "$TW_ROOT/app/res/WineFonts.reg" "$reg.tmp"
     if tw_wine_quiet regedit /S "$(tw_windows_path "$reg.tmp")"; then
         mv "$reg.tmp" "$reg"
     else
         rm -f "$reg.tmp"
         tw_log "warning: could not set the Japanese font replacements"
     fi
+}
+
+# Makes the screen of the Wine programs started later have dpi dots per inch
+# (96 is Windows' and Wine's default). The tests' prefix stays at 96: any
+# other DPI gets a prefix of its own, $BUILD_DIR/wineprefix-dpi<dpi>, made on
+# first use. Call before tw_start_wine, which then sets the DPI.
+tw_use_dpi() {
+    local dpi=$1
+    [[ $dpi =~ ^[0-9]+$ && $dpi -ge 48 && $dpi -le 480 ]] || tw_die "DPI must be a number from 48 to 480, not \"$dpi\""
+    TW_DPI=$dpi
+    if ((dpi != 96)); then
+        export TW_WINEPREFIX=$BUILD_DIR/wineprefix-dpi$dpi
+        export WINEPREFIX=$TW_WINEPREFIX
+    fi
+}
+
+# Wine reads the DPI as "LogPixels" from HKCU\Control Panel\Desktop (before the
+# older HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts)
+# when a program starts; Wine's own background programs are restarted to see it.
+tw_apply_dpi() {
+    [[ -n ${TW_DPI:-} ]] || return 0
+    local key='HKCU\Control Panel\Desktop' current
+    current=$("$BUILD_DIR/wine-run.sh" reg query "$key" /v LogPixels </dev/null 2>/dev/null |
+        sed -n 's/.*REG_DWORD[[:space:]]*0x\([0-9a-fA-F]*\).*/\1/p') || true
+    (( 16#${current:-60} == TW_DPI )) && return 0  # none set: Wine's 96
+    tw_log "setting the Wine prefix to $TW_DPI DPI"
+    tw_wine_quiet reg add "$key" /v LogPixels /t REG_DWORD /d "$TW_DPI" /f || tw_die "could not set the DPI"
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    tw_wine_quiet wineboot || tw_die "wineboot failed"
 }
 
 # Starts Wine's desktop process once, with stdio on /dev/null, and keeps it running until

@@ -1,11 +1,11 @@
 // OrdovanDriver: takes Ordovan through one renumbering of a folder, for the
-// demo (scripts/demo), and stops twice so that screenshots can be taken:
-// once with the files listed and once after the run.
+// demo (scripts/demo), and stops three times so that screenshots can be
+// taken: with the files listed, after the run, and with the about box open.
 //
 //   OrdovanDriver.exe <Ordovan.exe> <folder> <signal folder>
 //
 // At each stop it creates "<signal folder>\<stop>.ready" and goes on once
-// "<signal folder>\<stop>.go" exists (stops: "before", "after"). Exit code 0
+// "<signal folder>\<stop>.go" exists (stops: "before", "after", "about"). Exit code 0
 // when the run renamed every file.
 #include "OrdovanSession.h"
 
@@ -75,6 +75,9 @@ int main(int argc, char** argv) {
     PrintList(app);
     if (!report.empty()) std::printf("report:\n%s\n", report.c_str());
     if (!Pause(signalFolder, "after")) return Stop(app, "waiting for the second screenshot");
+    if (!app.OpenAboutBox()) return Stop(app, "opening the about box");
+    if (!Pause(signalFolder, "about")) return Stop(app, "waiting for the third screenshot");
+    if (!app.CloseAboutBox()) return Stop(app, "closing the about box");
 
     if (!app.Close()) return Stop(app, "closing Ordovan");
     return report.empty() ? 0 : 1;

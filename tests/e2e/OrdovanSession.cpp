@@ -15,6 +15,7 @@ namespace ordovan {
 const char kMainTitle[] = "Tallywise Ver1.01";
 const char kConfirmRun[] = "ファイル名を変更します。";
 const char kReportHeading[] = "以下のファイル名が変更に失敗しました。";
+const char kAboutTitle[] = "ﾊﾞｰｼﾞｮﾝ情報 Tallywise";
 
 namespace {
 
@@ -317,6 +318,25 @@ bool Session::Run(std::string* report) {
         return WaitUntilIdle();
     }
     return true;
+}
+
+HWND Session::OpenAboutBox() {
+    Click(Control(kAboutButton));
+    HWND about = nullptr;
+    if (!WaitUntil([&] { return (about = FindOwnDialog([](HWND w) { return WindowText(w) == kAboutTitle; })); },
+                   kActionTimeoutMs)) {
+        Fail(std::string("the about box \"") + kAboutTitle + "\" did not open");
+        return nullptr;
+    }
+    return about;
+}
+
+bool Session::CloseAboutBox() {
+    HWND about = FindOwnDialog([](HWND w) { return WindowText(w) == kAboutTitle; });
+    if (!about) return Fail("the about box is not open");
+    Click(GetDlgItem(about, IDOK));
+    if (!WaitUntil([&] { return !IsWindow(about); }, kActionTimeoutMs)) return Fail("the about box stayed open");
+    return WaitUntilIdle();
 }
 
 bool Session::AnswerMessageBox(const char* expected, int button, std::string* text) {

@@ -21,6 +21,7 @@ namespace ordovan {
 enum Control {
     kExitButton = 2,          // "終了(&X)"
     kStartButton = 3,         // "連番開始(&S)"
+    kAboutButton = 6,         // "バージョン(&A)"
     kTargetFolder = 1000,     // button edit: an inner edit and a "..." button
     kRenameFile = 1001,       // check box "ファイル名も変更"
     kBaseName = 1002,         // editable combo box
@@ -37,6 +38,7 @@ enum Control {
 extern const char kMainTitle[];      // title of the main dialog
 extern const char kConfirmRun[];     // the question before a run
 extern const char kReportHeading[];  // first line of the failure report
+extern const char kAboutTitle[];     // title of the about box
 
 // Polls condition every few milliseconds until it holds or timeoutMs has
 // passed; returns whether it held.
@@ -91,6 +93,11 @@ public:
     bool WaitForSample(const std::string& text);
     // Clicks "検索&&追加(&L)" and waits until the list has rowCount rows.
     bool SearchAndAdd(int rowCount);
+    // Clicks "バージョン(&A)" and waits for the about box; null when it
+    // did not open.
+    HWND OpenAboutBox();
+    // Clicks OK in the open about box and waits until the program is idle.
+    bool CloseAboutBox();
     // Clicks "連番開始(&S)", answers Yes to the question, waits for the run
     // to end and answers the failure report with OK. report receives the
     // report's text, empty when every file succeeded.
