@@ -91,6 +91,7 @@ BEGIN_MESSAGE_MAP(COrdovanDlg, CAttachDialog)
     ON_COMMAND_RANGE(ID_RECENT_FOLDER_FIRST, ID_RECENT_FOLDER_LAST, OnPickFolder)
     ON_COMMAND_RANGE(ID_RECENT_MOVE_FOLDER_FIRST, ID_RECENT_MOVE_FOLDER_LAST, OnPickMoveFolder)
     ON_MESSAGE(WM_FILELIST_SORTED, OnSortDone)
+    ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
 // ---- Start ------------------------------------------------------------------
@@ -108,6 +109,7 @@ BOOL COrdovanDlg::OnInitDialog() {
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    DragAcceptFiles(TRUE);
 
     RegisterLayout();
     // The dialog may grow to the screen's size but not below its design.

@@ -4,7 +4,8 @@
 //   COrdovanDlg  target folder and copy destination (with histories), the
 //                naming options with their sample, the list of target files
 //                with its editing buttons, the run, the settings dialog, help
-//                and the about box; resizable
+//                and the about box; resizable; takes files and folders
+//                dropped on it
 //
 // The dialog's code is split by topic:
 //   OrdovanDlg.cpp          set-up, data exchange, enabling rules, sample,
@@ -13,6 +14,7 @@
 //                           sort, and the run
 //   OrdovanDlgSettings.cpp  the settings file, the settings dialog and the
 //                           history menus
+//   OrdovanDlgDrop.cpp      files and folders dropped on the dialog
 #pragma once
 
 #include <afxwin.h>
@@ -21,6 +23,9 @@
 
 #include "FileItemList.h"
 #include "FileListCtrl.h"
+
+#include <string>
+#include <vector>
 
 class COrdovanDlg : public CAttachDialog {
 public:
@@ -92,6 +97,7 @@ protected:
     afx_msg void OnPickFolder(UINT nID);
     afx_msg void OnPickMoveFolder(UINT nID);
     afx_msg LRESULT OnSortDone(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDropFiles(HDROP hDropInfo);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -113,6 +119,12 @@ private:
     int SelectedWidth();
     // The item of a row (null for the blank row or no row).
     CFileItem* ItemOfRow(int row) const;
+    // Tells the user that count entries (in folders) were left out because
+    // their names cannot be used in a path.
+    void ReportSkipped(int count, const CStringArray& folders);
+    // Searches the dropped folders and adds the dropped files (wide paths,
+    // in the order of the drop) as "検索&&追加(&L)" would.
+    void AddDropped(const std::vector<std::wstring>& paths);
     // Pops up the entries of recent under button nIDButton as commands
     // nFirstCommand + i.
     void ShowHistoryMenu(int nIDButton, const CRecent& recent, UINT nFirstCommand);

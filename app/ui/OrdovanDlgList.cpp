@@ -13,22 +13,20 @@ namespace {
 const char kFindMask[] = "*.*";
 const int kSkippedFoldersShown = 10;
 
-// Tells the user, in one message, how many entries the search left out
-// because their names cannot be used in a path, and in which folders (the
-// first ten).
-void ReportSkipped(const CVoFileFind& finder) {
-    if (finder.GetSkippedCount() == 0) return;
-    const CStringArray& folders = finder.GetSkippedFolders();
+}  // namespace
+
+// Tells the user, in one message, how many entries were left out because
+// their names cannot be used in a path, and in which folders (the first ten).
+void COrdovanDlg::ReportSkipped(int count, const CStringArray& folders) {
+    if (count == 0) return;
     CString text;
     text.Format("名前にこのプログラムで扱えない文字が含まれているため、以下のフォルダにある %d 個のファイル・フォルダを"
                 "除外しました。\n\n",
-                finder.GetSkippedCount());
+                count);
     for (int i = 0; i < folders.GetSize() && i < kSkippedFoldersShown; ++i) text += folders[i] + "\n";
     if (folders.GetSize() > kSkippedFoldersShown) text += "\n\nその他多数・・・";
     AfxMessageBox(text, MB_ICONEXCLAMATION);
 }
-
-}  // namespace
 
 CFileItem* COrdovanDlg::ItemOfRow(int row) const {
     if (row < 0 || row >= m_listCtrl.GetItemCount()) return nullptr;
@@ -92,7 +90,7 @@ void COrdovanDlg::OnSearchAdd() {
         m_fileList.AddFound(finder);
     }
     RefreshList();
-    ReportSkipped(finder);
+    ReportSkipped(finder.GetSkippedCount(), finder.GetSkippedFolders());
 }
 
 // ---- Delete, move, reset ------------------------------------------------------------

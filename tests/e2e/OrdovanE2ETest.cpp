@@ -155,6 +155,34 @@ TEST_F(OrdovanE2E, RenumbersTheFilesOfAFolder) {
     EXPECT_EQ(photos, Ini("RecentFolder", "0"));
 }
 
+// A folder and then a file from elsewhere dropped on the dialog are listed
+// as a search lists them, and the run numbers them in that order.
+TEST_F(OrdovanE2E, RenumbersFoldersAndFilesDroppedOnTheDialog) {
+    const Files photos = {{"a.jpg", "photo a"}, {"b.jpg", "photo b"}};
+    const Files scans = {{"scan1.png", "scan 1"}, {"scan2.png", "scan 2"}};
+    const std::string photoFolder = dir.MakeDir("Photos");
+    const std::string scanFolder = dir.MakeDir("Scans");
+    WriteFiles(dir, "Photos", photos);
+    WriteFiles(dir, "Scans", scans);
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ASSERT_TRUE(app.Drop({photoFolder}, 2)) << app.Error();
+    EXPECT_EQ(photoFolder, app.Text(kTargetFolder));
+    ASSERT_TRUE(app.Drop({scanFolder + "\\scan2.png", photoFolder + "\\a.jpg"}, 3)) << app.Error();
+    const std::vector<std::string> listed = ListedNames();
+    ASSERT_EQ(3u, listed.size());
+    EXPECT_EQ("scan2.png", listed[2]);
+    EXPECT_EQ(scanFolder, app.CellText(2, 2));
+
+    SetNaming("n", 0, "1", "n1.xxx ～ n2147483647.xxx");
+    if (HasFatalFailure()) return;
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+    EXPECT_EQ(Renumbered(photos, listed, "n%d", 1), FolderFiles(photoFolder));
+    EXPECT_EQ((Files{{"scan1.png", "scan 1"}, {"n3.png", "scan 2"}}), FolderFiles(scanFolder));
+}
+
 TEST_F(OrdovanE2E, ReportsATargetNameThatIsTakenAndKeepsBothFiles) {
     const std::string docs = dir.MakeDir("Docs");
     dir.WriteFile("Docs\\x.txt", "the draft");

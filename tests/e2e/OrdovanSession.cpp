@@ -7,6 +7,9 @@
 #include "OrdovanSession.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include <vector>
 
@@ -286,11 +289,46 @@ bool Session::WaitForSample(const std::string& text) {
 
 bool Session::SearchAndAdd(int rowCount) {
     Click(Control(kSearchAddButton));
-    if (!WaitUntilIdle()) return false;
+    return WaitUntilIdle() && WaitForRows(rowCount);
+}
+
+bool Session::WaitForRows(int rowCount) {
     int rows = -1;
     if (!WaitUntil([&] { return (rows = RowCount()) == rowCount; }, kActionTimeoutMs))
         return Fail("the list has " + std::to_string(rows) + " rows instead of " + std::to_string(rowCount));
     return true;
+}
+
+// The drop handle has to be memory of the program: a DROPFILES block with
+// the wide paths, written into memory allocated there. The program reads it
+// as a fixed global block (DragQueryFileW) and frees it (DragFinish), which
+// Wine's GlobalFree refuses harmlessly for memory not of its heap; the block
+// is released here once the program is idle again.
+bool Session::Drop(const std::vector<std::string>& paths, int rowCount) {
+    std::wstring names;
+    for (const std::string& path : paths) {
+        std::vector<wchar_t> wide(path.size() + 1, L'\0');
+        MultiByteToWideChar(932, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+        names += std::wstring(wide.data()) + L'\0';
+    }
+    names += L'\0';
+    DROPFILES header = {};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    std::vector<BYTE> block(sizeof header + names.size() * sizeof(wchar_t));
+    std::memcpy(block.data(), &header, sizeof header);
+    std::memcpy(block.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
+
+    void* remote = VirtualAllocEx(m_process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) return Fail("cannot make the drop handle in the program");
+    if (!WriteProcessMemory(m_process.hProcess, remote, block.data(), block.size(), nullptr)) {
+        VirtualFreeEx(m_process.hProcess, remote, 0, MEM_RELEASE);
+        return Fail("cannot write the drop handle into the program");
+    }
+    SendNotifyMessageA(m_main, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    const bool done = WaitUntilIdle();
+    if (done) VirtualFreeEx(m_process.hProcess, remote, 0, MEM_RELEASE);
+    return done && WaitForRows(rowCount);
 }
 
 bool Session::Run(std::string* report) {

@@ -93,6 +93,9 @@ public:
     bool WaitForSample(const std::string& text);
     // Clicks "検索&&追加(&L)" and waits until the list has rowCount rows.
     bool SearchAndAdd(int rowCount);
+    // Drops files and folders (Shift-JIS paths) on the main dialog, as the
+    // file browser does, and waits until the list has rowCount rows.
+    bool Drop(const std::vector<std::string>& paths, int rowCount);
     // Clicks "バージョン(&A)" and waits for the about box; null when it
     // did not open.
     HWND OpenAboutBox();
@@ -132,6 +135,7 @@ private:
     HWND FindOwnDialog(const std::function<bool(HWND)>& accept);
     bool HasPendingWork();
     bool RoundTrip();
+    bool WaitForRows(int rowCount);
 
     PROCESS_INFORMATION m_process;
     HWND m_main;
