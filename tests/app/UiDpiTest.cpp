@@ -6,6 +6,8 @@
 
 #include <Vokit.h>
 
+#include "BitmapBits.h"
+
 namespace {
 
 struct ButtonImage {
@@ -24,27 +26,7 @@ HBITMAP ButtonBitmap(CWnd* dlg, int nID) {
     return reinterpret_cast<HBITMAP>(dlg->GetDlgItem(nID)->SendMessage(BM_GETIMAGE, IMAGE_BITMAP));
 }
 
-CSize SizeOf(HBITMAP bitmap) {
-    BITMAP info = {};
-    if (!::GetObjectA(bitmap, sizeof info, &info)) return CSize(0, 0);
-    return CSize(info.bmWidth, info.bmHeight);
-}
-
-// The pixels of a bitmap, 32 bits each, top row first.
-std::vector<DWORD> PixelsOf(HBITMAP bitmap) {
-    const CSize size = SizeOf(bitmap);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> pixels(static_cast<size_t>(size.cx) * size.cy);
-    HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
-}
+CSize SizeOf(HBITMAP bitmap) { return CSize(BitmapSize(bitmap)); }
 
 // The pixels of a bitmap resource of this program, as they are.
 std::vector<DWORD> ResourcePixels(const char* name) {
@@ -52,6 +34,16 @@ std::vector<DWORD> ResourcePixels(const char* name) {
     std::vector<DWORD> pixels = PixelsOf(bitmap);
     ::DeleteObject(bitmap);
     return pixels;
+}
+
+// The three buttons show bitmaps of these sizes, exactly the resources
+// "<name><version>".
+void ExpectButtonBitmaps(CWnd* dlg, CSize arrow, CSize cross, const std::string& version) {
+    for (const ButtonImage& button : kButtonImages) {
+        HBITMAP shown = ButtonBitmap(dlg, button.nID);
+        EXPECT_EQ(button.nID == IDC_DELETE ? cross : arrow, SizeOf(shown)) << button.name;
+        EXPECT_EQ(ResourcePixels((button.name + version).c_str()), PixelsOf(shown)) << button.name;
+    }
 }
 
 int FolderButtonWidth(CWnd* dlg) {
@@ -65,23 +57,15 @@ int FolderButtonWidth(CWnd* dlg) {
 TEST_F(OrdovanUiTest, At96DpiColumnsAndBitmapsAreTheDesignedOnes) {
     Open(96);
     EXPECT_EQ((std::vector<int>{34, 140, 240, 60, 120}), ColumnWidths(dlg->m_listCtrl));
-    for (const ButtonImage& button : kButtonImages) {
-        HBITMAP shown = ButtonBitmap(dlg.get(), button.nID);
-        EXPECT_EQ(button.nID == IDC_DELETE ? CSize(20, 21) : CSize(17, 20), SizeOf(shown)) << button.name;
-        EXPECT_EQ(ResourcePixels(button.name), PixelsOf(shown)) << button.name;
-    }
+    ExpectButtonBitmaps(dlg.get(), CSize(17, 20), CSize(20, 21), "");
     EXPECT_EQ(static_cast<int>(CVoButtonEdit::BUTTON_WIDTH), FolderButtonWidth(dlg.get()));
 }
 
 TEST_F(OrdovanUiTest, At144DpiColumnsAndBitmapsAreHalfAsLargeAgainAndStaySo) {
     Open(144);
     EXPECT_EQ((std::vector<int>{51, 210, 360, 90, 180}), ColumnWidths(dlg->m_listCtrl));
-    for (const ButtonImage& button : kButtonImages) {
-        HBITMAP shown = ButtonBitmap(dlg.get(), button.nID);
-        EXPECT_EQ(button.nID == IDC_DELETE ? CSize(30, 32) : CSize(26, 30), SizeOf(shown)) << button.name;
-        // The version drawn for 150 %, not a blurred enlargement.
-        EXPECT_EQ(ResourcePixels((std::string(button.name) + "_150").c_str()), PixelsOf(shown)) << button.name;
-    }
+    // The versions drawn for 150 %, not blurred enlargements.
+    ExpectButtonBitmaps(dlg.get(), CSize(26, 30), CSize(30, 32), "_150");
 
     // A width the user gives a column (the list writes it back into the
     // table) stays, in the pixels of the next DPI; the table is not scaled

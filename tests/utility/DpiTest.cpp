@@ -6,46 +6,13 @@
 
 #include <Vokit.h>
 
+#include "BitmapBits.h"
+
 #include <vector>
 
 namespace {
 
-// A bitmap of width x height from 0x00RRGGBB pixels, top row first.
-HBITMAP MakeBitmap(int width, int height, const std::vector<DWORD>& pixels) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP bitmap = ::CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
-// The pixels of a bitmap as 0x00RRGGBB, top row first; empty on failure.
-std::vector<DWORD> PixelsOf(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    if (rows != height) return {};
-    for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
-    return pixels;
-}
-
-CSize SizeOf(HBITMAP bitmap) {
-    BITMAP info = {};
-    ::GetObjectA(bitmap, sizeof info, &info);
-    return CSize(info.bmWidth, info.bmHeight);
-}
+CSize SizeOf(HBITMAP bitmap) { return CSize(BitmapSize(bitmap)); }
 
 const DWORD kBlack = 0x000000;
 const DWORD kWhite = 0xFFFFFF;
@@ -68,12 +35,12 @@ TEST(Dpi, SizesScaleBetweenDpisRoundedToTheNearestPixel) {
 TEST(Dpi, BitmapsResizeWithEveryPixelTheAverageOfWhatItCovers) {
     // Black | white, one and a half times as wide: the middle pixel covers
     // half of each.
-    HBITMAP pair = MakeBitmap(2, 1, {kBlack, kWhite});
+    HBITMAP pair = MakeBitmap32(2, 1, {kBlack, kWhite});
     ASSERT_TRUE(pair);
     HBITMAP wider = _ScaleBitmap(pair, 3, 1);
     ASSERT_TRUE(wider);
     EXPECT_EQ(CSize(3, 1), SizeOf(wider));
-    const std::vector<DWORD> three = PixelsOf(wider, 3, 1);
+    const std::vector<DWORD> three = PixelsOf(wider);
     ASSERT_EQ(3u, three.size());
     EXPECT_EQ(kBlack, three[0]);
     EXPECT_EQ(kWhite, three[2]);
@@ -84,11 +51,11 @@ TEST(Dpi, BitmapsResizeWithEveryPixelTheAverageOfWhatItCovers) {
     // Halving a 4 x 2 picture of two colour blocks keeps the blocks; the
     // same size copies it.
     const DWORD red = 0xFF0000, blue = 0x0000FF;
-    HBITMAP blocks = MakeBitmap(4, 2, {red, red, blue, blue, red, red, blue, blue});
+    HBITMAP blocks = MakeBitmap32(4, 2, {red, red, blue, blue, red, red, blue, blue});
     HBITMAP half = _ScaleBitmap(blocks, 2, 1);
-    EXPECT_EQ((std::vector<DWORD>{red, blue}), PixelsOf(half, 2, 1));
+    EXPECT_EQ((std::vector<DWORD>{red, blue}), PixelsOf(half));
     HBITMAP same = _ScaleBitmap(blocks, 4, 2);
-    EXPECT_EQ(PixelsOf(blocks, 4, 2), PixelsOf(same, 4, 2));
+    EXPECT_EQ(PixelsOf(blocks), PixelsOf(same));
 
     EXPECT_EQ(nullptr, _ScaleBitmap(pair, 0, 5));
     EXPECT_EQ(nullptr, _ScaleBitmap(nullptr, 5, 5));
