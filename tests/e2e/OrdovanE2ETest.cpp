@@ -72,6 +72,52 @@ Files Renumbered(const Files& originals, const std::vector<std::string>& listed,
     return files;
 }
 
+// Programs started while it lives see a screen of dpi dots per inch: Wine
+// reads "LogPixels" when a program starts. The value before is put back.
+class ScreenDpi {
+public:
+    explicit ScreenDpi(DWORD dpi) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                        nullptr, &m_key, nullptr);
+        DWORD size = sizeof m_before;
+        m_hadValue = RegQueryValueExA(m_key, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&m_before), &size) ==
+                     ERROR_SUCCESS;
+        m_set = RegSetValueExA(m_key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) ==
+                ERROR_SUCCESS;
+    }
+    ~ScreenDpi() {
+        if (m_hadValue)
+            RegSetValueExA(m_key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&m_before), sizeof m_before);
+        else
+            RegDeleteValueA(m_key, kValue);
+        RegCloseKey(m_key);
+    }
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+    bool IsSet() const { return m_set; }
+
+private:
+    static constexpr const char* kValue = "LogPixels";
+    HKEY m_key = nullptr;
+    DWORD m_before = 0;
+    bool m_hadValue = false;
+    bool m_set = false;
+};
+
+SIZE ClientSize(HWND window) {
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    return {rect.right, rect.bottom};
+}
+
+// The icon of a dialog (its static control with SS_ICON), or null.
+HWND IconOf(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowClass(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) return child;
+    }
+    return nullptr;
+}
+
 class OrdovanE2E : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -295,6 +341,56 @@ TEST_F(OrdovanE2E, KeepsTheSettingsFromOneStartToTheNext) {
         << "stored " << stored.left << "," << stored.top << " - " << stored.right << "," << stored.bottom << ", shown "
         << shown.left << "," << shown.top << " - " << shown.right << "," << shown.bottom;
     ASSERT_TRUE(app.Close()) << app.Error();
+}
+
+// The same program on a screen of 144 DPI and of 96: the main dialog, the
+// list's columns and rows, the folder field's "..." button, the about box
+// and its icon are half as large again; at 96 DPI the columns are as
+// designed. The size stored at 96 DPI does not shrink the dialog at 144.
+TEST_F(OrdovanE2E, GrowsWithTheScreensDpi) {
+    struct Look {
+        SIZE main, about, aboutIcon, folderButton;
+        std::vector<int> columns;
+        int rowHeight;
+    };
+    auto lookAt = [&](DWORD dpi, Look* look) {
+        {
+            ScreenDpi screen(dpi);
+            ASSERT_TRUE(screen.IsSet());
+            ASSERT_TRUE(app.Start(program)) << app.Error();
+        }
+        look->main = ClientSize(app.MainWindow());
+        look->columns = app.ColumnWidths();
+        look->rowHeight = app.RowHeight();
+        look->folderButton = ClientSize(FindChildOfClass(app.Control(kTargetFolder), "Button"));
+        const HWND about = app.OpenAboutBox();
+        ASSERT_TRUE(about) << app.Error();
+        look->about = ClientSize(about);
+        look->aboutIcon = ClientSize(IconOf(about));
+        ASSERT_TRUE(app.CloseAboutBox()) << app.Error();
+        ASSERT_TRUE(app.Close()) << app.Error();
+    };
+    Look at96 = {}, at144 = {};
+    lookAt(96, &at96);
+    if (HasFatalFailure()) return;
+    lookAt(144, &at144);
+    if (HasFatalFailure()) return;
+
+    EXPECT_EQ((std::vector<int>{34, 140, 240, 60, 120}), at96.columns);
+    EXPECT_EQ((std::vector<int>{51, 210, 360, 90, 180}), at144.columns);
+    EXPECT_EQ(32, at96.aboutIcon.cx);
+    EXPECT_EQ(48, at144.aboutIcon.cx);
+    EXPECT_EQ(at96.folderButton.cx * 3 / 2, at144.folderButton.cx);
+    // Sizes that follow the fonts grow with them, give or take their metrics.
+    auto expectHalfAsLargeAgain = [](int at96, int at144, const char* what) {
+        EXPECT_GE(at144 * 10, at96 * 14) << what << ": " << at96 << " -> " << at144;
+        EXPECT_LE(at144 * 10, at96 * 16) << what << ": " << at96 << " -> " << at144;
+    };
+    expectHalfAsLargeAgain(at96.main.cx, at144.main.cx, "main dialog width");
+    expectHalfAsLargeAgain(at96.main.cy, at144.main.cy, "main dialog height");
+    expectHalfAsLargeAgain(at96.rowHeight, at144.rowHeight, "row height");
+    expectHalfAsLargeAgain(at96.about.cx, at144.about.cx, "about box width");
+    expectHalfAsLargeAgain(at96.about.cy, at144.about.cy, "about box height");
 }
 
 }  // namespace

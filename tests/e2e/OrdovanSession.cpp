@@ -444,4 +444,26 @@ std::string Session::CellText(int row, int column) {
     return std::string(text.data());
 }
 
+std::vector<int> Session::ColumnWidths() {
+    std::vector<int> widths;
+    LRESULT width = 0;
+    for (int column = 0; Send(Control(kFileList), LVM_GETCOLUMNWIDTH, column, 0, &width) && width > 0; ++column)
+        widths.push_back(static_cast<int>(width));
+    return widths;
+}
+
+// The rectangle of the first row, lent from the program like CellText's.
+int Session::RowHeight() {
+    HANDLE process = m_process.hProcess;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) return -1;
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    LRESULT done = FALSE;
+    const bool read = WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+                      Send(Control(kFileList), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote), &done) && done &&
+                      ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return read ? rect.bottom - rect.top : -1;
+}
+
 }  // namespace ordovan

@@ -114,6 +114,10 @@ public:
     int RowCount();
     // Text of one cell of the file list ("" when it cannot be read).
     std::string CellText(int row, int column);
+    // Widths of the file list's columns, and the height of its rows (-1
+    // when it cannot be read).
+    std::vector<int> ColumnWidths();
+    int RowHeight();
     // Waits until the program is idle in its main dialog: the dialog is
     // enabled, no other dialog of the program is open, and it has handled
     // everything sent to it so far.
