@@ -2,15 +2,11 @@
 // record counts for the drawing tests.
 #include "DrawTestSupport.h"
 
+#include "BitmapBits.h"
+
 Bitmap32::Bitmap32(int cx, int cy, COLORREF fill) : m_cx(cx), m_cy(cy) {
     dc.CreateCompatibleDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDown32(cx, cy);
     void* bits = nullptr;
     m_bitmap.Attach(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     m_bits = static_cast<const DWORD*>(bits);

@@ -1,8 +1,6 @@
 // BitmapBits.cpp - 32-bit pixels in and out of bitmaps.
 #include "BitmapBits.h"
 
-namespace {
-
 BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -13,8 +11,6 @@ BITMAPINFO TopDown32(int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
-
-}  // namespace
 
 HBITMAP MakeBitmap32(int width, int height, const std::vector<DWORD>& pixels) {
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * height) return nullptr;

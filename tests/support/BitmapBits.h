@@ -6,6 +6,9 @@
 
 #include <vector>
 
+// The header of a top-down 32-bit DIB of width x height (0x00RRGGBB pixels).
+BITMAPINFO TopDown32(int width, int height);
+
 // A bitmap (compatible with the screen) of width x height from 0x00RRGGBB
 // pixels, top row first; null on failure.
 HBITMAP MakeBitmap32(int width, int height, const std::vector<DWORD>& pixels);
