@@ -17,6 +17,8 @@ class CCmdTarget;
 class CWnd;
 class CDC;
 class CScrollBar;
+class CCmdUI;
+class CMenu;
 
 #define afx_msg
 #define AFX_MSG_CALL
@@ -105,6 +107,13 @@ struct AFX_API AfxDispatch {
     static LRESULT v_activate(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
     // BOOL OnXxx() whose result is the message's result (unlike b_v).
     static LRESULT b_v_result(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    // frames, control bars and views
+    static LRESULT v_cmdui(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    static LRESULT b_range(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    static LRESULT v_nccalcsize(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    static LRESULT b_b(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    static LRESULT i_mouseactivate(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
+    static LRESULT v_initmenupopup(CCmdTarget*, const AFX_MSGMAP_ENTRY*, WPARAM, LPARAM, BOOL*);
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                                          \
@@ -170,6 +179,23 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_NOTIFY, (UINT)(code), (UINT)(id), (UINT)(id), v_notify, void (CCmdTarget::*)(NMHDR*, LRESULT*),   \
                   memberFxn)
 // void OnXxx(UINT id, NMHDR* pNMHDR, LRESULT* pResult) is not supported; use ON_NOTIFY per ID.
+
+// Command codes of OnCmdMsg besides the notification codes of controls.
+#define CN_COMMAND           0
+#define CN_UPDATE_COMMAND_UI ((UINT)(-1))  // lParam: the CCmdUI to update
+#define CN_QUERY_COMMAND     ((UINT)(-2))  // only asks whether a handler exists
+// BOOL OnXxx(UINT nID): FALSE lets the command go on to the next target
+#define ON_COMMAND_EX(id, memberFxn)                                                                                   \
+    AFX_MSG_ENTRY(WM_COMMAND, 0, (UINT)(id), (UINT)(id), b_range, BOOL (CCmdTarget::*)(UINT), memberFxn)
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn)                                                                     \
+    AFX_MSG_ENTRY(WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), b_range, BOOL (CCmdTarget::*)(UINT), memberFxn)
+// void OnUpdateXxx(CCmdUI* pCmdUI)
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                            \
+    AFX_MSG_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), v_cmdui, void (CCmdTarget::*)(CCmdUI*),    \
+                  memberFxn)
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                              \
+    AFX_MSG_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), v_cmdui,                               \
+                  void (CCmdTarget::*)(CCmdUI*), memberFxn)
 
 // --- reflected notifications, handled by the control itself -------------
 // void OnXxx()
@@ -273,3 +299,28 @@ protected:                                                                      
 #define ON_WM_QUERYNEWPALETTE() AFX_ON_WM(WM_QUERYNEWPALETTE, b_v_result, BOOL (CWnd::*)(), OnQueryNewPalette)
 // void OnPaletteChanged(CWnd* pFocusWnd): pFocusWnd realised its palette
 #define ON_WM_PALETTECHANGED()  AFX_ON_WM(WM_PALETTECHANGED, v_wnd, void (CWnd::*)(CWnd*), OnPaletteChanged)
+
+// --- non-client area, activation and menus (frames and control bars) ----
+// void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+#define ON_WM_NCCALCSIZE()                                                                                             \
+    AFX_ON_WM(WM_NCCALCSIZE, v_nccalcsize, void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
+// void OnNcPaint()
+#define ON_WM_NCPAINT()         AFX_ON_WM(WM_NCPAINT, v_v, void (CWnd::*)(), OnNcPaint)
+// void OnNcLButtonDown(UINT nHitTest, CPoint point) and the like (screen point)
+#define ON_WM_NCLBUTTONDOWN()   AFX_ON_WM(WM_NCLBUTTONDOWN, v_mouse, void (CWnd::*)(UINT, CPoint), OnNcLButtonDown)
+#define ON_WM_NCLBUTTONUP()     AFX_ON_WM(WM_NCLBUTTONUP, v_mouse, void (CWnd::*)(UINT, CPoint), OnNcLButtonUp)
+#define ON_WM_NCLBUTTONDBLCLK() AFX_ON_WM(WM_NCLBUTTONDBLCLK, v_mouse, void (CWnd::*)(UINT, CPoint), OnNcLButtonDblClk)
+#define ON_WM_NCMOUSEMOVE()     AFX_ON_WM(WM_NCMOUSEMOVE, v_mouse, void (CWnd::*)(UINT, CPoint), OnNcMouseMove)
+// BOOL OnNcActivate(BOOL bActive)
+#define ON_WM_NCACTIVATE()      AFX_ON_WM(WM_NCACTIVATE, b_b, BOOL (CWnd::*)(BOOL), OnNcActivate)
+// int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+#define ON_WM_MOUSEACTIVATE()                                                                                          \
+    AFX_ON_WM(WM_MOUSEACTIVATE, i_mouseactivate, int (CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
+// void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
+#define ON_WM_INITMENUPOPUP()                                                                                          \
+    AFX_ON_WM(WM_INITMENUPOPUP, v_initmenupopup, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+// void OnWindowPosChanging(WINDOWPOS* lpwndpos)
+#define ON_WM_WINDOWPOSCHANGING()                                                                                      \
+    AFX_ON_WM(WM_WINDOWPOSCHANGING, v_windowpos, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
+// void OnCancelMode()
+#define ON_WM_CANCELMODE() AFX_ON_WM(WM_CANCELMODE, v_v, void (CWnd::*)(), OnCancelMode)

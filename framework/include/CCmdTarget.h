@@ -13,7 +13,9 @@ public:
     // chain of message maps; null when no class handles it.
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const;
     // Routes a command (menu item, accelerator or control notification) to
-    // this object's handler; TRUE when one took it.
+    // this object's handler; TRUE when one took it. nCode may also be
+    // CN_UPDATE_COMMAND_UI (lParam: the CCmdUI) or CN_QUERY_COMMAND (TRUE
+    // when a handler exists; nothing is called).
     virtual BOOL OnCmdMsg(UINT nID, int nCode, WPARAM wParam, LPARAM lParam);
 
 protected:

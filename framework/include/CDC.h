@@ -138,6 +138,19 @@ public:
     CSize GetTextExtent(const CString& str) const;
     BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const;
     int GetTextFace(int nCount, LPSTR lpszFacename) const;
+
+    // --- sizes and trackers (CDCTracking.cpp) ---
+    // Converts a size (not a point: the origins do not count) between
+    // logical and device units of the current mapping.
+    void LPtoDP(LPSIZE lpSize) const;
+    void DPtoLP(LPSIZE lpSize) const;
+    // The shared 50 % grey pattern brush with which trackers are inverted.
+    static CBrush* PASCAL GetHalftoneBrush();
+    // Moves an inverted frame: inverts the frame lpRectLast (sizeLast thick)
+    // away, then inverts lpRect's frame (size thick) with pBrush (the
+    // halftone brush when null). An empty size draws nothing.
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = nullptr,
+                      CBrush* pBrushLast = nullptr);
 };
 
 class AFX_API CPaintDC : public CDC {

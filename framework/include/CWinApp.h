@@ -31,7 +31,9 @@ public:
     virtual BOOL InitInstance();
     virtual int Run();
     virtual int ExitInstance();
-    // Idle work between messages; the framework deletes temporary wrappers.
+    // Idle work between messages: command updates of the main window
+    // (WM_IDLEUPDATECMDUI to it and its children), then the temporary
+    // wrappers are deleted.
     virtual BOOL OnIdle(LONG lCount);
     // Gives the main window and the window's parents a look at a message
     // before it is dispatched; TRUE when one of them handled it.

@@ -17,6 +17,7 @@
 
 class CDC;
 class CFont;
+class CFrameWnd;
 class CMenu;
 class CScrollBar;
 
@@ -173,6 +174,24 @@ public:
     BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
     BOOL ExecuteDlgInit(const void* lpResource, size_t nSize);
 
+    // --- frames and control bars (CWndLayout.cpp) ---
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    // Lays out the control bars among the children whose IDs lie in
+    // nIDFirst..nIDLast: in creation order each takes its share of the client
+    // area (lpRectClient, or the whole client area) at its side; the child
+    // nIDLeftOver gets what is left. reposQuery moves nothing and puts the
+    // rest into lpRectParam; with reposExtra, lpRectParam holds borders
+    // (left, top, right, bottom) kept free round the rest.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+    // Brings the child controls up to date (enabled, checked, text) through
+    // the ON_UPDATE_COMMAND_UI handlers of pTarget; see CCmdUI::DoUpdate.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The nearest frame window among the parents; null when there is none.
+    CFrameWnd* GetParentFrame() const;
+    // The child (at any depth) with this ID; null when there is none.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+
 protected:
     // The procedure that handled the window before the framework took it.
     WNDPROC m_pfnSuper;
@@ -224,6 +243,17 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg BOOL OnQueryNewPalette();
     afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnCancelMode();
 
     DECLARE_MESSAGE_MAP()
 

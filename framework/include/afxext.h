@@ -2,3 +2,8 @@
 #pragma once
 
 #include "afxwin.h"
+// Docking: dock bars, the drag context and floating frames
+#include "afxpriv.h"
+#include "CDockBar.h"
+#include "CDockContext.h"
+#include "CMiniDockFrameWnd.h"

@@ -23,3 +23,11 @@
 #include "CToolTipCtrl.h"
 #include "CMenu.h"
 #include "CCommonDialogs.h"
+// Frames, control bars, documents and views
+#include "CCmdUI.h"
+#include "CControlBar.h"
+#include "CFrameWnd.h"
+#include "CMiniFrameWnd.h"
+#include "CDocument.h"
+#include "CView.h"
+#include "CScrollView.h"

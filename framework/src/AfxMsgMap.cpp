@@ -3,7 +3,9 @@
 #include "AfxMsgMap.h"
 
 #include "CCmdTarget.h"
+#include "CCmdUI.h"
 #include "CDC.h"
+#include "CMenu.h"
 #include "CScrollBar.h"
 #include "WindowInternals.h"
 
@@ -181,5 +183,37 @@ LRESULT AfxDispatch::v_dropfiles(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARA
 LRESULT AfxDispatch::v_activate(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
     (Wnd(p)->*Handler<void (CWnd::*)(UINT, CWnd*, BOOL)>(e))(LOWORD(w), CWnd::FromHandle(reinterpret_cast<HWND>(l)),
                                                              HIWORD(w));
+    return 0;
+}
+
+LRESULT AfxDispatch::v_cmdui(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM, LPARAM l, BOOL*) {
+    (p->*Handler<void (CCmdTarget::*)(CCmdUI*)>(e))(reinterpret_cast<CCmdUI*>(l));
+    return 0;
+}
+
+LRESULT AfxDispatch::b_range(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM, BOOL* pbHandled) {
+    BOOL handled = (p->*Handler<BOOL (CCmdTarget::*)(UINT)>(e))(static_cast<UINT>(LOWORD(w)));
+    if (pbHandled) *pbHandled = handled;
+    return 0;
+}
+
+LRESULT AfxDispatch::v_nccalcsize(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
+    (Wnd(p)->*Handler<void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*)>(e))(static_cast<BOOL>(w),
+                                                                    reinterpret_cast<NCCALCSIZE_PARAMS*>(l));
+    return 0;
+}
+
+LRESULT AfxDispatch::b_b(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM, BOOL*) {
+    return (Wnd(p)->*Handler<BOOL (CWnd::*)(BOOL)>(e))(static_cast<BOOL>(w));
+}
+
+LRESULT AfxDispatch::i_mouseactivate(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
+    return (Wnd(p)->*Handler<int (CWnd::*)(CWnd*, UINT, UINT)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(w)),
+                                                                   LOWORD(l), HIWORD(l));
+}
+
+LRESULT AfxDispatch::v_initmenupopup(CCmdTarget* p, const AFX_MSGMAP_ENTRY* e, WPARAM w, LPARAM l, BOOL*) {
+    (Wnd(p)->*Handler<void (CWnd::*)(CMenu*, UINT, BOOL)>(e))(CMenu::FromHandle(reinterpret_cast<HMENU>(w)), LOWORD(l),
+                                                              HIWORD(l));
     return 0;
 }

@@ -1,6 +1,8 @@
 // CCmdTarget.cpp - looking up message-map entries and routing commands.
 #include "CCmdTarget.h"
 
+#include "CCmdUI.h"
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
@@ -22,10 +24,16 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, WPARAM wParam, LPARAM lParam) {
     (void)wParam;
+    // CCmdUI::DoUpdate asks whether a command would be handled at all.
+    if (static_cast<UINT>(nCode) == CN_QUERY_COMMAND) return FindMessageEntry(WM_COMMAND, CN_COMMAND, nID) != nullptr;
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, static_cast<UINT>(nCode), nID);
     if (!entry) return FALSE;
     BOOL handled = TRUE;
+    // An update handler may pass the item on to the next command target.
+    CCmdUI* pCmdUI = static_cast<UINT>(nCode) == CN_UPDATE_COMMAND_UI ? reinterpret_cast<CCmdUI*>(lParam) : nullptr;
+    if (pCmdUI) pCmdUI->m_bContinueRouting = FALSE;
     entry->pfnDispatch(this, entry, MAKEWPARAM(nID, nCode), lParam, &handled);
+    if (pCmdUI && pCmdUI->m_bContinueRouting) handled = FALSE;
     return handled;
 }
 

@@ -3,6 +3,7 @@
 #include "CWinApp.h"
 
 #include "WindowInternals.h"
+#include "afxpriv.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -32,7 +33,12 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 int CWinApp::ExitInstance() { return static_cast<int>(m_msgCur.wParam); }
 
 BOOL CWinApp::OnIdle(LONG lCount) {
-    (void)lCount;
+    // First the command updates of the main window's bars and controls.
+    CWnd* pMainWnd = m_pMainWnd;
+    if (lCount <= 0 && pMainWnd && pMainWnd->m_hWnd && pMainWnd->IsWindowVisible()) {
+        pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
     AfxDeleteTempMaps();
     return FALSE;
 }

@@ -21,6 +21,10 @@ thread_local HHOOK t_hHookCbt = nullptr;
 thread_local int t_nHookDepth = 0;
 // The message the current window procedure call handles (for Default()).
 thread_local MSG t_lastSentMsg = {};
+// The object whose CreateWindowEx runs, and whether its window was already
+// destroyed through it (a failed WM_CREATE ends with WM_NCDESTROY).
+thread_local CWnd* t_pWndCreating = nullptr;
+thread_local bool t_bCreatingDestroyed = false;
 // How many window procedure calls are running on this thread; temporary
 // wrappers may be handed out to those calls, so they are kept meanwhile.
 thread_local int t_nWndProcDepth = 0;
@@ -72,6 +76,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd) return DefWindowProcA(hWnd, nMsg, wParam, lParam);
 
+    if (nMsg == WM_NCDESTROY && pWnd == t_pWndCreating) t_bCreatingDestroyed = true;
     MSG saved = t_lastSentMsg;
     t_lastSentMsg.hwnd = hWnd;
     t_lastSentMsg.message = nMsg;
@@ -153,8 +158,8 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, void* pContext) {
-    (void)pContext;
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+    // The context (a view's creation context) reaches OnCreate as lpCreateParams.
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -184,14 +189,24 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         PostNcDestroy();
         return FALSE;
     }
+    CWnd* pOuterCreating = t_pWndCreating;
+    bool bOuterDestroyed = t_bCreatingDestroyed;
+    t_pWndCreating = this;
+    t_bCreatingDestroyed = false;
     AfxWindowInternals::HookWindowCreate(this);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     AfxWindowInternals::UnhookWindowCreate();
+    bool bDestroyed = t_bCreatingDestroyed;
+    t_pWndCreating = pOuterCreating;
+    t_bCreatingDestroyed = bOuterDestroyed;
     if (!hWnd) {
-        // WM_CREATE failed after the hook attached us: let go of the dead handle.
-        if (m_hWnd) Detach();
-        PostNcDestroy();
+        // A window that went through WM_NCDESTROY has let go of the object
+        // already (which may have deleted itself): touch nothing then.
+        if (!bDestroyed) {
+            if (m_hWnd) Detach();
+            PostNcDestroy();
+        }
         return FALSE;
     }
     return TRUE;
