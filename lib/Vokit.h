@@ -39,6 +39,12 @@
 #include "controls/Label.h"
 #include "controls/LabelVersion.h"
 #include "controls/VoTreeCtrl.h"
+#include "controls/ZoomCombo.h"
+
+// Docking and zoom views
+#include "views/DockableViewSite.h"
+#include "views/DockContext2.h"
+#include "views/ZoomView.h"
 
 // Grouped string data
 #include "group/GroupData.h"
