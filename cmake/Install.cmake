@@ -4,7 +4,8 @@
 #   cmake --install <build dir> --prefix <folder>                    (scripts/package)
 # Ordovan.exe, the two DLLs it loads, the help page it opens, and
 # WineFonts.reg, the font settings a Wine prefix needs for it (see the help
-# page). Ordovan writes its Ordovim.ini beside them on first close.
+# page), and VokitGallery.exe when it was built. Ordovan writes its
+# Ordovim.ini beside them on first close.
 #
 # The SDK for other programs (component "SDK", never part of the default):
 #   cmake --install <build dir> --component SDK --prefix <folder>
@@ -17,6 +18,11 @@ include(CMakePackageConfigHelpers)
 if(TARGET Ordovan)
   install(PROGRAMS $<TARGET_FILE:Ordovan> $<TARGET_FILE:Vokit> $<TARGET_FILE:Framework> DESTINATION .)
   install(FILES ${CMAKE_SOURCE_DIR}/app/res/Help.htm ${CMAKE_SOURCE_DIR}/app/res/WineFonts.reg DESTINATION .)
+endif()
+# VokitGallery, the program that shows the library, beside Ordovan (when
+# it was built).
+if(TARGET VokitGallery)
+  install(PROGRAMS $<TARGET_FILE:VokitGallery> DESTINATION . OPTIONAL)
 endif()
 
 set(TW_SDK_VERSION 1.1.0)

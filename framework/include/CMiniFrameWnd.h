@@ -38,5 +38,8 @@ protected:
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
+    // Some window above this one in the z-order is its owner.
+    BOOL IsBelowOwner() const;
+
     BOOL m_bOwnerActive;  // the owner frame's caption is active
 };

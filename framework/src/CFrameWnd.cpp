@@ -306,6 +306,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle) 
     pFrame->SetWindowPos(nullptr, framePos.x, framePos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (pBar->m_pDockBar != &pFrame->m_wndDockBar) pFrame->m_wndDockBar.DockControlBar(pBar);
     pFrame->RecalcLayout(TRUE);
+    // Its caption shows this frame's activation (MFS_SYNCACTIVE).
+    pFrame->SendMessage(WM_FLOATSTATUS, ::GetActiveWindow() == m_hWnd ? FS_ACTIVATE : FS_DEACTIVATE);
     if (pOldDockBar && pOldDockBar != &pFrame->m_wndDockBar && pOldDockBar->m_bFloating &&
         pOldDockBar->GetDockedCount() == 0) {
         pOldDockBar->GetParent()->ShowWindow(SW_HIDE);

@@ -49,7 +49,12 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL bNotify) {
         if (title != current) SetWindowText(title);
     }
     BOOL bShow = m_wndDockBar.GetDockedVisibleCount() > 0;
-    if (bShow != static_cast<BOOL>(IsWindowVisible())) ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    // Shown above its owner (where owned windows belong), without taking
+    // the activation from it.
+    if (bShow && !IsWindowVisible())
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    else if (!bShow && IsWindowVisible())
+        ShowWindow(SW_HIDE);
     m_bInRecalcLayout = FALSE;
 }
 

@@ -56,9 +56,20 @@ BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive) {
 }
 
 LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM) {
+    // An owned window belongs above its owner: when the owner comes to the
+    // front, so does the floating frame (without taking the activation).
+    if ((wParam & FS_ACTIVATE) && IsWindowVisible() && IsBelowOwner())
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!(GetStyle() & MFS_SYNCACTIVE)) return 0;
     m_bOwnerActive = (wParam & FS_ACTIVATE) != 0;
     BOOL bSelfActive = ::GetActiveWindow() == m_hWnd;
     DefWindowProc(WM_NCACTIVATE, m_bOwnerActive || bSelfActive, 0);
     return 0;
+}
+
+BOOL CMiniFrameWnd::IsBelowOwner() const {
+    HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    for (HWND hWnd = ::GetWindow(m_hWnd, GW_HWNDPREV); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDPREV))
+        if (hWnd == hWndOwner) return TRUE;
+    return FALSE;
 }

@@ -192,6 +192,17 @@ TEST_F(DockingTest, TheFloatingFrameFitsItsBarShowsWithItAndGoesWhenEmpty) {
     floating->GetWindowText(title);
     EXPECT_STREQ("テストバー", title);
 
+    // Above its owner, back there when the owner comes to the front.
+    auto isAboveFrame = [&] {
+        for (HWND h = ::GetWindow(floating->m_hWnd, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT))
+            if (h == frame->m_hWnd) return true;
+        return false;
+    };
+    EXPECT_TRUE(isAboveFrame());
+    ::SetWindowPos(floating->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    frame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(isAboveFrame());
+
     frame->ShowControlBar(&bar, FALSE, FALSE);
     EXPECT_FALSE(floating->IsWindowVisible());
     frame->ShowControlBar(&bar, TRUE, FALSE);
