@@ -70,7 +70,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
                        LPCSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext) {
     HMENU hMenu = nullptr;
     if (lpszMenuName) {
-        hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszMenuName, MAKEINTRESOURCEA(4) /*RT_MENU*/), lpszMenuName);
+        hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName);
         if (!hMenu) return FALSE;
     }
     m_strTitle = lpszWindowName ? lpszWindowName : "";
@@ -95,13 +95,13 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     int newline = strTitle.Find('\n');
     if (newline >= 0) strTitle = strTitle.Left(newline);
 
-    HINSTANCE hIconInst = AfxFindResourceHandle(lpszResource, MAKEINTRESOURCEA(14) /*RT_GROUP_ICON*/);
+    HINSTANCE hIconInst = AfxFindResourceHandle(lpszResource, RT_GROUP_ICON);
     HICON hIcon = ::LoadIconA(hIconInst, lpszResource);
     LPCSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)), hIcon);
-    HINSTANCE hMenuInst = AfxFindResourceHandle(lpszResource, MAKEINTRESOURCEA(4) /*RT_MENU*/);
-    LPCSTR lpszMenu = ::FindResourceA(hMenuInst, lpszResource, MAKEINTRESOURCEA(4)) ? lpszResource : nullptr;
-    HINSTANCE hAccelInst = AfxFindResourceHandle(lpszResource, MAKEINTRESOURCEA(9) /*RT_ACCELERATOR*/);
+    HINSTANCE hMenuInst = AfxFindResourceHandle(lpszResource, RT_MENU);
+    LPCSTR lpszMenu = ::FindResourceA(hMenuInst, lpszResource, RT_MENU) ? lpszResource : nullptr;
+    HINSTANCE hAccelInst = AfxFindResourceHandle(lpszResource, RT_ACCELERATOR);
 
     m_nIDHelp = nIDResource;
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext)) return FALSE;

@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// Commands: one handled by the view, one by the frame, one by the document,
-// one by nobody, and one whose update the view passes on to the frame.
-enum { ID_CMD_VIEW = 32801, ID_CMD_FRAME, ID_CMD_DOC, ID_CMD_NONE, ID_CMD_ROUTED };
+// Commands (FrameworkTestsRes.h): one handled by the view, one by the frame,
+// one by the document, one by nobody, and one whose update the view passes
+// on to the frame.
+#include "FrameworkTestsRes.h"
 
 class CTestDocument : public CDocument {
 public:

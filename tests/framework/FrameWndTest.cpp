@@ -159,3 +159,17 @@ TEST_F(FrameWndTest, ClosingTheMainFrameEndsTheMessageLoop) {
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(0, static_cast<int>(msg.wParam));
 }
+
+TEST(LoadFrameTest, TitleMenuAndAcceleratorsComeFromTheResources) {
+    auto* frame = new CTestFrame;
+    ASSERT_TRUE(frame->LoadFrame(IDR_TEST_FRAME, WS_OVERLAPPEDWINDOW));
+    CString title;
+    frame->GetWindowText(title);
+    EXPECT_STREQ("読み込んだフレーム", title);  // up to the first line break
+    ASSERT_NE(nullptr, frame->GetMenu());
+    EXPECT_EQ(static_cast<UINT>(ID_CMD_FRAME), frame->GetMenu()->GetSubMenu(0)->GetMenuItemID(0));
+    MSG msg = {frame->m_hWnd, WM_KEYDOWN, VK_F5, 1, 0, {0, 0}};
+    EXPECT_TRUE(AfxPreTranslateMessage(&msg));
+    EXPECT_EQ(std::vector<UINT>{ID_CMD_FRAME}, frame->commands);
+    frame->DestroyWindow();
+}

@@ -10,3 +10,12 @@
 #define IDC_TEST_NAME   1002
 #define IDC_TEST_CHECK  1003
 #define IDC_TEST_COMBO  1004
+
+// The frame tests: the frame of LoadFrame (title, menu, accelerators) and
+// the commands of the view, the frame and the document.
+#define IDR_TEST_FRAME 300
+#define ID_CMD_VIEW    32801
+#define ID_CMD_FRAME   32802
+#define ID_CMD_DOC     32803
+#define ID_CMD_NONE    32804
+#define ID_CMD_ROUTED  32805
