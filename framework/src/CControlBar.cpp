@@ -8,6 +8,8 @@
 #include "CDockContext.h"
 #include "CFrameWnd.h"
 
+#include <algorithm>
+
 namespace {
 const int kGripperSize = 8;  // room for the two grip lines of CBRS_GRIPPER
 
@@ -155,25 +157,24 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
     if (size.cx < 0) size.cx = 0;
     if (size.cy < 0) size.cy = 0;
 
+    SIZE& total = lpLayout->sizeTotal;
     if (bHorz) {
-        lpLayout->sizeTotal.cy += size.cy;
-        if (size.cx > lpLayout->sizeTotal.cx) lpLayout->sizeTotal.cx = size.cx;
-        if (m_dwStyle & CBRS_ALIGN_TOP) {
-            lpLayout->rect.top += size.cy;
-        } else {
-            rect.top = rect.bottom - size.cy;
-            lpLayout->rect.bottom -= size.cy;
-        }
+        total.cy += size.cy;
+        total.cx = std::max(total.cx, size.cx);
     } else {
-        lpLayout->sizeTotal.cx += size.cx;
-        if (size.cy > lpLayout->sizeTotal.cy) lpLayout->sizeTotal.cy = size.cy;
-        if (m_dwStyle & CBRS_ALIGN_LEFT) {
-            lpLayout->rect.left += size.cx;
-        } else {
-            rect.left = rect.right - size.cx;
-            lpLayout->rect.right -= size.cx;
-        }
+        total.cx += size.cx;
+        total.cy = std::max(total.cy, size.cy);
     }
+    // The bar takes its depth off its side of what is free.
+    RECT& rest = lpLayout->rect;
+    if (m_dwStyle & CBRS_ALIGN_TOP)
+        rest.top += size.cy;
+    else if (m_dwStyle & CBRS_ALIGN_BOTTOM)
+        rest.bottom = rect.top = rect.bottom - size.cy;
+    else if (m_dwStyle & CBRS_ALIGN_LEFT)
+        rest.left += size.cx;
+    else
+        rest.right = rect.left = rect.right - size.cx;
     rect.right = rect.left + size.cx;
     rect.bottom = rect.top + size.cy;
     AfxRepositionWindow(lpLayout, m_hWnd, &rect);

@@ -318,26 +318,30 @@ void CDockContext::InitResize(int nHitTest, CPoint pt) {
     m_rectFrameBorders.SetRect(0, 0, m_rectActualFrameSize.Width() - size.cx, m_rectActualFrameSize.Height() - size.cy);
 }
 
-void CDockContext::SetResizeWidth(int nWidth, BOOL bFromStart) {
-    int bx = m_rectFrameBorders.right;
+namespace {
+// Sets the bar's extent along one axis to nSize in the resize rectangles:
+// from the far edge back (bFromStart: the left or top edge moved) or from
+// the near edge on; the frame keeps its borders round the bar.
+void SetResizeExtent(LONG& barStart, LONG& barEnd, LONG& frameStart, LONG& frameEnd, int nBorders, int nSize,
+                     BOOL bFromStart) {
     if (bFromStart) {
-        m_rectActualSize.left = m_rectActualSize.right - nWidth;
-        m_rectActualFrameSize.left = m_rectActualFrameSize.right - bx - nWidth;
+        barStart = barEnd - nSize;
+        frameStart = frameEnd - nBorders - nSize;
     } else {
-        m_rectActualSize.right = m_rectActualSize.left + nWidth;
-        m_rectActualFrameSize.right = m_rectActualFrameSize.left + bx + nWidth;
+        barEnd = barStart + nSize;
+        frameEnd = frameStart + nBorders + nSize;
     }
+}
+}  // namespace
+
+void CDockContext::SetResizeWidth(int nWidth, BOOL bFromStart) {
+    SetResizeExtent(m_rectActualSize.left, m_rectActualSize.right, m_rectActualFrameSize.left,
+                    m_rectActualFrameSize.right, m_rectFrameBorders.right, nWidth, bFromStart);
 }
 
 void CDockContext::SetResizeHeight(int nHeight, BOOL bFromStart) {
-    int by = m_rectFrameBorders.bottom;
-    if (bFromStart) {
-        m_rectActualSize.top = m_rectActualSize.bottom - nHeight;
-        m_rectActualFrameSize.top = m_rectActualFrameSize.bottom - by - nHeight;
-    } else {
-        m_rectActualSize.bottom = m_rectActualSize.top + nHeight;
-        m_rectActualFrameSize.bottom = m_rectActualFrameSize.top + by + nHeight;
-    }
+    SetResizeExtent(m_rectActualSize.top, m_rectActualSize.bottom, m_rectActualFrameSize.top,
+                    m_rectActualFrameSize.bottom, m_rectFrameBorders.bottom, nHeight, bFromStart);
 }
 
 void CDockContext::StartResize(int nHitTest, CPoint pt) {

@@ -266,22 +266,11 @@ void CDockableViewSite::OnNcLButtonDblClk(UINT nHitTest, CPoint point) {
     CControlBar::OnNcLButtonDblClk(nHitTest, point);
 }
 
-void CDockableViewSite::OnLButtonDown(UINT nFlags, CPoint point) {
-    if (m_pDockBar && m_pDockContext) {
-        ClientToScreen(&point);
-        m_pDockContext->StartDrag(point);
-        return;
-    }
-    CWnd::OnLButtonDown(nFlags, point);
-}
+// In a dock bar a click in the client area drags the site and a double
+// click toggles its docking, as for every control bar.
+void CDockableViewSite::OnLButtonDown(UINT nFlags, CPoint point) { CControlBar::OnLButtonDown(nFlags, point); }
 
-void CDockableViewSite::OnLButtonDblClk(UINT nFlags, CPoint point) {
-    if (m_pDockBar && m_pDockContext) {
-        m_pDockContext->ToggleDocking();
-        return;
-    }
-    CWnd::OnLButtonDblClk(nFlags, point);
-}
+void CDockableViewSite::OnLButtonDblClk(UINT nFlags, CPoint point) { CControlBar::OnLButtonDblClk(nFlags, point); }
 
 // --- following the frame -----------------------------------------------------------
 

@@ -1,5 +1,6 @@
 // Tests of CScrollView (sizes, bars, scrolling by bars, keys and wheel, the
 // prepared DC, the area outside the document) and of CDocument's views.
+#include "ClientCanvas.h"
 #include "FrameTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -118,21 +119,15 @@ TEST_F(ScrollViewTest, DrawingStartsAtTheScrollPositionAndOnlyTheOutsideIsFilled
 
     view->ScrollToPosition(CPoint(0, 0));
     view->SetScrollSizes(MM_TEXT, CSize(200, 100));
-    CRect client = ViewClient();
-    CClientDC screen(view);
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height()));
-    CBitmap* old = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(client, RGB(255, 255, 255));
+    ClientCanvas canvas(*view);
+    ASSERT_TRUE(canvas.IsReady());
+    canvas.dc.FillSolidRect(ViewClient(), RGB(255, 255, 255));
     CBrush red;
     red.CreateSolidBrush(RGB(255, 0, 0));
-    view->FillOutsideRect(&dc, &red);
-    EXPECT_EQ(RGB(255, 255, 255), dc.GetPixel(199, 99));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(200, 50));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(50, 100));
-    dc.SelectObject(old);
+    view->FillOutsideRect(&canvas.dc, &red);
+    EXPECT_EQ(RGB(255, 255, 255), canvas.dc.GetPixel(199, 99));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.dc.GetPixel(200, 50));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.dc.GetPixel(50, 100));
 }
 
 namespace {

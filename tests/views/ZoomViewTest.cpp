@@ -4,6 +4,7 @@
 #include "ViewsTestSupport.h"
 
 #include "AssertCapture.h"
+#include "ClientCanvas.h"
 #include "MouseScript.h"
 
 #include <gtest/gtest.h>
@@ -136,18 +137,11 @@ TEST_F(ZoomViewTest, DrawingIsScaledAndOutsideTheDocumentIsTheWorkspaceColour) {
     }
 
     Zoom(10);  // 200 x 150 pixels, smaller than the window
-    CRect client;
-    view->GetClientRect(&client);
-    CClientDC screen(view);
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height()));
-    CBitmap* old = dc.SelectObject(&bitmap);
-    view->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC));
+    ClientCanvas canvas(*view);
+    ASSERT_TRUE(canvas.IsReady());
+    view->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc.m_hDC));
     COLORREF workspace = ::GetSysColor(COLOR_APPWORKSPACE);
-    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), dc.GetPixel(100, 100));
-    EXPECT_EQ(workspace, dc.GetPixel(250, 50));
-    EXPECT_EQ(workspace, dc.GetPixel(50, 200));
-    dc.SelectObject(old);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), canvas.dc.GetPixel(100, 100));
+    EXPECT_EQ(workspace, canvas.dc.GetPixel(250, 50));
+    EXPECT_EQ(workspace, canvas.dc.GetPixel(50, 200));
 }
