@@ -1,12 +1,13 @@
 // Tests of the main dialog's target list: search and add, delete, moving
-// entries up and down, reset, sorting by a column heading, and the time a
-// large folder takes.
+// entries up and down, reset, sorting by a column heading, and what a long
+// list shows after each command (rows, numbers, selection, scroll position).
 #include "UiFixture.h"
 
 #include "MessageBoxCapture.h"
 
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -43,6 +44,48 @@ protected:
             files.WriteFile(std::to_string(i) + ".txt", std::string(static_cast<size_t>(i), 'x'));
             Click(IDC_SEARCH_ADD);
         }
+    }
+
+    // count items f000.jpg, f001.jpg ... listed in this order, no files
+    // behind them; item i has size (i * 37) % count, all different.
+    void ListItems(int count) {
+        Open();
+        for (int i = 0; i < count; ++i) {
+            CFileItem item;
+            item.m_strFolder = "C:\\Photos";
+            item.m_strName.Format("f%03d.jpg", i);
+            item.m_nSize = i * 37 % count;
+            dlg->m_fileList.Add(&item);
+        }
+        dlg->RefreshList();
+    }
+    // Scrolls the list so that row top is the first one shown.
+    void ScrollTo(int top) {
+        CListCtrl& list = dlg->m_listCtrl;
+        list.EnsureVisible(list.GetItemCount() - 1, FALSE);
+        list.EnsureVisible(top, FALSE);
+        ASSERT_EQ(top, list.GetTopIndex());
+    }
+    // The first row shown after the rows were scrolled into view one by one
+    // (partly visible rows not counting), starting from top.
+    int TopAfterShowing(int top, const std::vector<int>& rows) const {
+        const int page = dlg->m_listCtrl.GetCountPerPage();
+        for (int row : rows) {
+            if (row < top) top = row;
+            if (row >= top + page) top = row - page + 1;
+        }
+        return top;
+    }
+    int FocusedRow() const { return dlg->m_listCtrl.GetNextItem(-1, LVNI_FOCUSED); }
+    std::set<DWORD_PTR> SelectedData() const {
+        std::set<DWORD_PTR> data;
+        for (int row : SelectedRows()) data.insert(dlg->m_listCtrl.GetItemData(row));
+        return data;
+    }
+    static std::vector<int> Range(int first, int last) {
+        std::vector<int> rows;
+        for (int row = first; row <= last; ++row) rows.push_back(row);
+        return rows;
     }
 
     std::string Numbers() const {
@@ -320,4 +363,77 @@ TEST_F(OrdovanListTest, TheSelectedItemsOfTheBlankRowAreNull) {
     EXPECT_EQ(1, GetSelectedItems(&dlg->m_listCtrl, &items));
     EXPECT_EQ(nullptr, items.GetHead());
     EXPECT_EQ(0, GetSelectedItems(&dlg->m_listCtrl, nullptr));
+}
+
+// ---- What a long list shows after each command -----------------------------------------------
+
+TEST_F(OrdovanListTest, ASortKeepsTheSelectedItemsTheFocusAndTheScrollPosition) {
+    const int count = 300;
+    ListItems(count);
+    CListCtrl& list = dlg->m_listCtrl;
+    ScrollTo(120);
+    SelectRows({5, 130, 131, 299});
+    list.SetItemState(131, LVIS_FOCUSED, LVIS_FOCUSED);
+    const std::set<DWORD_PTR> selected = SelectedData();
+    const DWORD_PTR focused = list.GetItemData(131);
+    const int top = list.GetTopIndex();  // the focus scrolled row 131 into view
+
+    ClickColumn(3);  // by size: item i goes to row (i * 37) % count
+    std::string expected;
+    std::string numbers;
+    for (int row = 0; row < count; ++row) {
+        int i = 0;
+        while (i * 37 % count != row) ++i;
+        char name[16];
+        std::snprintf(name, sizeof name, "f%03d.jpg", i);
+        expected += (row ? "," : "") + std::string(name);
+        numbers += (row ? "," : "") + std::to_string(row + 1);
+    }
+    EXPECT_EQ(expected, RowNames());
+    EXPECT_EQ(expected, ItemNames(dlg->m_fileList));
+    EXPECT_EQ(numbers, Numbers());
+    EXPECT_EQ(selected, SelectedData());
+    ASSERT_GE(FocusedRow(), 0);
+    EXPECT_EQ(focused, list.GetItemData(FocusedRow()));
+    EXPECT_EQ(top, list.GetTopIndex());
+}
+
+// After a move the moved rows are selected again and the list is scrolled
+// as if each had been scrolled into view in turn; no row keeps the focus.
+TEST_F(OrdovanListTest, MovesSelectAndScrollAsRowByRowSelectionWould) {
+    const int count = 300;
+    ListItems(count);
+    CListCtrl& list = dlg->m_listCtrl;
+    struct Case {
+        const char* what;
+        int top;
+        std::vector<int> selected;
+        int button;
+        std::vector<int> moved;
+    } cases[] = {
+        {"a block above the view", 200, Range(50, 149), IDC_UP, Range(49, 148)},
+        {"a block below the view", 0, Range(250, 280), IDC_DOWN, Range(251, 281)},
+        {"a block around the view", 100, Range(90, 120), IDC_UP, Range(89, 119)},
+        {"rows on both sides of the view", 100, {20, 150, 260}, IDC_UP, {19, 20, 21}},
+        {"the first and the last but one", 150, {0, count - 2}, IDC_DOWN, {count - 2, count - 1}},
+    };
+    for (const Case& c : cases) {
+        ScrollTo(c.top);
+        SelectRows(c.selected);
+        Click(c.button);
+        EXPECT_EQ(c.moved, SelectedRows()) << c.what;
+        EXPECT_EQ(TopAfterShowing(c.top, c.moved), list.GetTopIndex()) << c.what;
+        EXPECT_EQ(-1, FocusedRow()) << c.what;
+        EXPECT_EQ(RowNames(), ItemNames(dlg->m_fileList)) << c.what;
+    }
+}
+
+TEST_F(OrdovanListTest, DeletingEveryRowOfALongListLeavesItEmpty) {
+    ListItems(300);
+    SelectRows(Range(0, 299));
+    dlg->m_bMsgDelete = false;
+    Click(IDC_DELETE);
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(0, dlg->m_fileList.m_list.GetCount());
+    EXPECT_TRUE(SelectedRows().empty());
 }
