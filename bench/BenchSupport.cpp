@@ -37,6 +37,51 @@ double MedianOf(const char* what, int rounds, const std::function<bool(double*)>
     return Median(times);
 }
 
+void PumpUntilIdle() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+std::vector<std::vector<double>> Interleave(const std::string& what, const std::vector<std::string>& names, int rounds,
+                                            const std::vector<std::function<double()>>& contenders) {
+    const size_t count = contenders.size();
+    std::vector<std::vector<double>> times(count);
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<double> taken(count);
+        for (size_t step = 0; step < count; ++step) {
+            const size_t which = (static_cast<size_t>(round) + step) % count;
+            taken[which] = contenders[which]();
+            if (taken[which] < 0) {
+                std::fprintf(stderr, "%s: %s failed\n", what.c_str(), names[which].c_str());
+                return {};
+            }
+        }
+        std::printf("  %s, round %d:", what.c_str(), round + 1);
+        for (size_t i = 0; i < count; ++i) {
+            std::printf("%s %s %.1f ms", i ? "," : "", names[i].c_str(), taken[i]);
+            times[i].push_back(taken[i]);
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    return times;
+}
+
+double MedianRatio(const std::vector<double>& a, const std::vector<double>& b, double offset) {
+    std::vector<double> ratios;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) ratios.push_back(a[i] / (b[i] + offset));
+    return ratios.empty() ? 0 : Median(ratios);
+}
+
+std::string AtMost(double limit) {
+    char text[32];
+    std::snprintf(text, sizeof text, "<= %.2f", limit);
+    return text;
+}
+
 std::string NameOf(const char* format, int number) {
     char name[MAX_PATH];
     std::snprintf(name, sizeof name, format, number);

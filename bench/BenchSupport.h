@@ -43,6 +43,25 @@ private:
 // The file name that format makes of number.
 std::string NameOf(const char* format, int number);
 
+// Handles every message waiting for this thread's windows, paints
+// included: a command has ended when its program is idle again.
+void PumpUntilIdle();
+
+// Interleaved rounds: every round takes one measurement of each contender
+// (milliseconds, or a negative value on failure), and the contender that
+// goes first moves on by one place each round, so each takes every place.
+// Prints one line per round. Returns the times contender by contender;
+// empty when a measurement failed.
+std::vector<std::vector<double>> Interleave(const std::string& what, const std::vector<std::string>& names, int rounds,
+                                            const std::vector<std::function<double()>>& contenders);
+
+// The median of the rounds' ratios a[i] / (b[i] + offset): measurements
+// taken close together, which keeps out most of the noise of a shared machine.
+double MedianRatio(const std::vector<double>& a, const std::vector<double>& b, double offset = 0);
+
+// "<= 1.10" for a ratio goal.
+std::string AtMost(double limit);
+
 // One row of scripts/bench's table:
 //   RESULT|<what>|<value>|<goal, or "-">|<ok, FAIL or "-">
 // The value is printed with its unit; goal checks pass a limit in the same
