@@ -50,6 +50,10 @@ public:
     // count: the row is appended. A row that SetRow already gave exactly
     // this text and item is left alone. False when the row could not be made.
     bool SetRow(int row, const CString& text, CFileItem* item);
+    // The item of row: null for the blank row and for rows that do not exist.
+    CFileItem* ItemAt(int row) const;
+    // Shows row + 1 in column 0 of row.
+    void SetNumber(int row);
     // Deletes every row from row count on.
     void SetRowCount(int count);
     // Deletes the rows whose item is not among items (the blank row too).
@@ -72,7 +76,7 @@ private:
         bool removed = false;  // deleted just now (RemoveRowsNotIn)
     };
     bool WriteRow(int row, const CString& text, CFileItem* item, const RowRecord* before);
-    LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     std::vector<RowRecord> m_rows;
     std::string m_newPieces;  // scratch of WriteRow

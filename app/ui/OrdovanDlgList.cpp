@@ -155,13 +155,12 @@ LRESULT COrdovanDlg::OnSortDone(WPARAM wParam, LPARAM lParam) {
     std::vector<CObject*> order;
     try {
         order.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
-        CString number;
-        for (int row = 0; row < m_listCtrl.GetItemCount(); ++row) {
-            CFileItem* item = ItemOfRow(row);
+        const int rows = m_listCtrl.GetItemCount();
+        for (int row = 0; row < rows; ++row) {
+            CFileItem* item = m_listCtrl.ItemAt(row);
             if (!item) continue;
             order.push_back(item);
-            number.Format("%d", row + 1);
-            m_listCtrl.SetItemText(row, 0, number);
+            m_listCtrl.SetNumber(row);
         }
     } catch (const std::bad_alloc&) {
         order.clear();

@@ -5,7 +5,9 @@
 
 #include "MessageBoxCapture.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
@@ -47,7 +49,8 @@ protected:
     }
 
     // count items f000.jpg, f001.jpg ... listed in this order, no files
-    // behind them; item i has size (i * 37) % count, all different.
+    // behind them; item i has size (i * 37) % count and a time
+    // (i * 53) % count seconds after noon of 2024-05-01, all different.
     void ListItems(int count) {
         Open();
         for (int i = 0; i < count; ++i) {
@@ -55,6 +58,11 @@ protected:
             item.m_strFolder = "C:\\Photos";
             item.m_strName.Format("f%03d.jpg", i);
             item.m_nSize = i * 37 % count;
+            SYSTEMTIME noon = {2024, 5, 3, 1, 12, 0, 0, 0};
+            ::SystemTimeToFileTime(&noon, &item.m_ftTime);
+            ULARGE_INTEGER time = {{item.m_ftTime.dwLowDateTime, item.m_ftTime.dwHighDateTime}};
+            time.QuadPart += static_cast<ULONGLONG>(i * 53 % count) * 10000000;
+            item.m_ftTime = {time.LowPart, time.HighPart};
             dlg->m_fileList.Add(&item);
         }
         dlg->RefreshList();
@@ -396,6 +404,23 @@ TEST_F(OrdovanListTest, ASortKeepsTheSelectedItemsTheFocusAndTheScrollPosition) 
     ASSERT_GE(FocusedRow(), 0);
     EXPECT_EQ(focused, list.GetItemData(FocusedRow()));
     EXPECT_EQ(top, list.GetTopIndex());
+
+    // By time, ascending then descending; the item list follows.
+    auto timeOrder = [&] {
+        std::vector<int> order;
+        for (int row = 0; row < count; ++row) {
+            const CFileItem* item = reinterpret_cast<const CFileItem*>(list.GetItemData(row));
+            order.push_back(std::atoi(static_cast<LPCSTR>(item->m_strName) + 1) * 53 % count);
+        }
+        return order;
+    };
+    ClickColumn(4);
+    EXPECT_EQ(Range(0, count - 1), timeOrder());
+    ClickColumn(4);
+    std::vector<int> descending = Range(0, count - 1);
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_EQ(descending, timeOrder());
+    EXPECT_EQ(RowNames(), ItemNames(dlg->m_fileList));
 }
 
 // After a move the moved rows are selected again and the list is scrolled
