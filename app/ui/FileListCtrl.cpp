@@ -273,28 +273,61 @@ int GetSelectedItems(CListCtrl* pList, CObList* target) {
     return target->GetCount();
 }
 
+namespace {
+
+// Scrolls pList as scrolling rows into view one after another would leave
+// it, with only the rows that decide it: within a run of rows that go one
+// way (down, or up), every row after the first lies beyond it and before
+// the last, so once the first and the last are in view the others need no
+// scroll of their own.
+void ShowRowsInTurn(CListCtrl* pList, const std::vector<int>& rows) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const bool first = i == 0;
+        const bool last = i + 1 == rows.size();
+        if (first || last || (rows[i] > rows[i - 1]) != (rows[i + 1] > rows[i])) pList->EnsureVisible(rows[i], FALSE);
+    }
+}
+
+}  // namespace
+
 void SelectItems(CListCtrlEx* pList, CObList* items) {
     if (!pList || !pList->GetSafeHwnd() || !items) return;
     // The rows by the hash of their item, so that each item is found without
     // scanning every row.
     std::unordered_multimap<size_t, int> rows;
+    // The rows to select in the items' order; a row repeated right after
+    // itself (equal items) is taken once, as scrolling to it twice is once.
+    std::vector<int> selected;
     try {
         const int count = pList->GetItemCount();
         rows.reserve(static_cast<size_t>(count));
         for (int row = 0; row < count; ++row) {
             if (const CFileItem* item = ItemOfRow(pList, row)) rows.emplace(FileItemHash(*item), row);
         }
+        for (POSITION pos = items->GetHeadPosition(); pos;) {
+            const CFileItem* wanted = static_cast<const CFileItem*>(items->GetNext(pos));
+            if (!wanted) continue;
+            int first = -1;
+            auto range = rows.equal_range(FileItemHash(*wanted));
+            for (auto it = range.first; it != range.second; ++it) {
+                if ((first < 0 || it->second < first) && ItemOfRow(pList, it->second)->IsEqual(wanted))
+                    first = it->second;
+            }
+            if (first >= 0 && (selected.empty() || selected.back() != first)) selected.push_back(first);
+        }
     } catch (const std::bad_alloc&) {
         return;  // the selection is a convenience; leave it
     }
-    for (POSITION pos = items->GetHeadPosition(); pos;) {
-        const CFileItem* wanted = static_cast<const CFileItem*>(items->GetNext(pos));
-        if (!wanted) continue;
-        int first = -1;
-        auto range = rows.equal_range(FileItemHash(*wanted));
-        for (auto it = range.first; it != range.second; ++it) {
-            if ((first < 0 || it->second < first) && ItemOfRow(pList, it->second)->IsEqual(wanted)) first = it->second;
-        }
-        if (first >= 0) pList->SetSel(first, TRUE);
+    // What SetSel row by row does, selecting each row and scrolling it into
+    // view, with one repaint at the end instead of one per row.
+    // A row that cannot be selected is not scrolled to either.
+    pList->SetRedraw(FALSE);
+    size_t kept = 0;
+    for (int row : selected) {
+        if (pList->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED)) selected[kept++] = row;
     }
+    selected.resize(kept);
+    ShowRowsInTurn(pList, selected);
+    pList->SetRedraw(TRUE);
+    pList->Invalidate();
 }

@@ -451,6 +451,17 @@ TEST_F(OrdovanListTest, MovesSelectAndScrollAsRowByRowSelectionWould) {
         EXPECT_EQ(-1, FocusedRow()) << c.what;
         EXPECT_EQ(RowNames(), ItemNames(dlg->m_fileList)) << c.what;
     }
+
+    // Items in any order: down, up, down, up and a step down to a row that
+    // is in view by then.
+    const std::vector<int> turns = {250, 40, 200, 10, 12};
+    CObList items;
+    for (int row : turns) items.AddTail(reinterpret_cast<CObject*>(list.GetItemData(row)));
+    ScrollTo(100);
+    SelectRows({});
+    SelectItems(&dlg->m_listCtrl, &items);
+    EXPECT_EQ(TopAfterShowing(100, turns), list.GetTopIndex());
+    EXPECT_EQ((std::vector<int>{10, 12, 40, 200, 250}), SelectedRows());
 }
 
 TEST_F(OrdovanListTest, DeletingEveryRowOfALongListLeavesItEmpty) {
