@@ -2,6 +2,8 @@
 // icons, fixed columns and grid, colour prefixes, cut texts).
 #include "ListCtrlEx.h"
 
+#include <algorithm>
+
 namespace {
 // Both text buffers hold this many bytes with the terminator; longer texts
 // are cut to fit. They are shared by every list: drawing is not reentrant.
@@ -108,8 +110,13 @@ void CListCtrlEx::RepaintSelectedItems() {
     int nFocused = GetNextItem(-1, LVNI_FOCUSED);
     if (nFocused != -1) invalidateRow(nFocused);
     if (!(GetStyle() & LVS_SHOWSELALWAYS)) {
-        int nItem = -1;
-        while ((nItem = GetNextItem(nItem, LVNI_SELECTED)) != -1) invalidateRow(nItem);
+        // Only rows in view show their highlight, whatever the number of
+        // selected rows: the others have nothing to repaint.
+        const int nTop = GetTopIndex();
+        const int nEnd = std::min(GetItemCount(), nTop + GetCountPerPage() + 1);  // with a row cut at the bottom
+        for (int nItem = nTop; nItem < nEnd; ++nItem) {
+            if (GetItemState(nItem, LVIS_SELECTED) & LVIS_SELECTED) invalidateRow(nItem);
+        }
     }
     UpdateWindow();
 }
