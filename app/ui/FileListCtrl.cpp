@@ -34,6 +34,7 @@ tag_COLINFO* CFileListCtrl::GetColumnTable() { return g_colInfo; }
 
 BEGIN_MESSAGE_MAP(CFileListCtrl, CLxBase)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
 END_MESSAGE_MAP()
 
 void CFileListCtrl::AddNewLine() {
@@ -112,6 +113,12 @@ void CFileListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
 }
 
+// The rows own nothing: no notice of each row when all go at once.
+void CFileListCtrl::OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult) {
+    (void)pNMHDR;
+    *pResult = TRUE;
+}
+
 // ---- Rebuilding the rows ---------------------------------------------------------
 
 namespace {
@@ -145,12 +152,21 @@ void CFileListCtrl::ForgetRows() {
     }
 }
 
+// All at once when no row stays (one message instead of one per row).
 void CFileListCtrl::RemoveRowsNotIn(const std::unordered_set<const CFileItem*>& items) {
-    if (m_rows.size() != static_cast<size_t>(GetItemCount())) ForgetRows();
+    const int count = GetItemCount();
+    if (m_rows.size() != static_cast<size_t>(count)) ForgetRows();
+    bool anyStays = false;
+    for (int row = 0; row < count && !anyStays; ++row) anyStays = items.count(ItemAt(row)) != 0;
+    if (!anyStays) {
+        if (count > 0) DeleteAllItems();
+        m_rows.clear();
+        return;
+    }
     bool removed = false;
     // From the end, so that the rows still to look at keep their numbers.
-    for (int row = GetItemCount() - 1; row >= 0; --row) {
-        if (items.count(reinterpret_cast<const CFileItem*>(GetItemData(row)))) continue;
+    for (int row = count - 1; row >= 0; --row) {
+        if (items.count(ItemAt(row))) continue;
         if (!DeleteItem(row)) continue;
         if (static_cast<size_t>(row) < m_rows.size()) m_rows[static_cast<size_t>(row)].removed = true;
         removed = true;
@@ -158,6 +174,56 @@ void CFileListCtrl::RemoveRowsNotIn(const std::unordered_set<const CFileItem*>& 
     if (removed) {
         m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const RowRecord& r) { return r.removed; }),
                      m_rows.end());
+    }
+}
+
+namespace {
+
+// LVM_SORTITEMS by the place of each row's item in a new order.
+int CALLBACK CompareByPlace(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
+    const auto& places = *reinterpret_cast<const std::unordered_map<const CFileItem*, size_t>*>(lParamSort);
+    const size_t first = places.at(reinterpret_cast<const CFileItem*>(lParam1));
+    const size_t second = places.at(reinterpret_cast<const CFileItem*>(lParam2));
+    return first < second ? -1 : (first > second ? 1 : 0);
+}
+
+}  // namespace
+
+// The list sorts its rows without a word to anyone per row; rewriting them
+// would set every cell and tell the parent of each row twice.
+bool CFileListCtrl::ReorderRows(const std::vector<CFileItem*>& order) {
+    const int count = GetItemCount();
+    if (order.size() != static_cast<size_t>(count)) return false;
+    if (m_rows.size() != static_cast<size_t>(count)) ForgetRows();
+    try {
+        std::unordered_map<const CFileItem*, size_t> places;
+        places.reserve(order.size());
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (!order[i] || !places.emplace(order[i], i).second) return false;
+        }
+        // from[i]: the row that holds order[i] now.
+        std::vector<size_t> from(order.size(), order.size());
+        bool inOrder = true;
+        for (int row = 0; row < count; ++row) {
+            const auto place = places.find(ItemAt(row));
+            if (place == places.end() || from[place->second] != order.size()) return false;
+            from[place->second] = static_cast<size_t>(row);
+            inOrder = inOrder && place->second == static_cast<size_t>(row);
+        }
+        if (inOrder) return true;
+        std::vector<RowRecord> records(m_rows.size());
+        for (size_t i = 0; i < records.size(); ++i) records[i] = std::move(m_rows[from[i]]);
+        if (!SortItems(&CompareByPlace, reinterpret_cast<DWORD_PTR>(&places))) {
+            ForgetRows();
+            return false;
+        }
+        m_rows.swap(records);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::out_of_range&) {
+        ForgetRows();  // cannot happen: every row's item has its place
+        return false;
     }
 }
 
@@ -259,6 +325,42 @@ void CFileListCtrl::ClearSelection() {
     if (focused >= 0) SetItemState(focused, 0, LVIS_FOCUSED);
 }
 
+bool CFileListCtrl::SetRowState(int row, UINT state, UINT mask) {
+    LVITEMA lvItem = {};
+    lvItem.state = state;
+    lvItem.stateMask = mask;
+    return ListMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&lvItem)) != 0;
+}
+
+int CFileListCtrl::NextRow(int row, UINT flags) const {
+    return static_cast<int>(ListMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(row), MAKELPARAM(flags, 0)));
+}
+
+void CFileListCtrl::SelectExactly(std::vector<int> rows) {
+    try {
+        std::vector<char> wanted(static_cast<size_t>(GetItemCount()), 0);
+        for (int row : rows) {
+            if (row >= 0 && static_cast<size_t>(row) < wanted.size()) wanted[static_cast<size_t>(row)] = 1;
+        }
+        for (int row = NextRow(-1, LVNI_SELECTED); row >= 0; row = NextRow(row, LVNI_SELECTED)) {
+            if (static_cast<size_t>(row) >= wanted.size() || !wanted[static_cast<size_t>(row)])
+                SetRowState(row, 0, LVIS_SELECTED);
+        }
+    } catch (const std::bad_alloc&) {
+        ClearSelection();  // then every row is selected anew
+    }
+    const int focused = NextRow(-1, LVNI_FOCUSED);
+    if (focused >= 0) SetRowState(focused, 0, LVIS_FOCUSED);
+    // A row that cannot be selected is not scrolled to either.
+    size_t kept = 0;
+    for (int row : rows) {
+        const bool selected = ListMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
+        if (selected || SetRowState(row, LVIS_SELECTED, LVIS_SELECTED)) rows[kept++] = row;
+    }
+    rows.resize(kept);
+    ShowRowsInTurn(this, rows);
+}
+
 int GetSelectedItems(CListCtrl* pList, CObList* target) {
     if (!target) return 0;
     if (!pList || !pList->GetSafeHwnd()) return target->GetCount();
@@ -273,13 +375,10 @@ int GetSelectedItems(CListCtrl* pList, CObList* target) {
     return target->GetCount();
 }
 
-namespace {
-
-// Scrolls pList as scrolling rows into view one after another would leave
-// it, with only the rows that decide it: within a run of rows that go one
-// way (down, or up), every row after the first lies beyond it and before
-// the last, so once the first and the last are in view the others need no
-// scroll of their own.
+// Within a run of rows that go one way (down, or up), every row after the
+// first lies beyond it and before the last: once the first and the last are
+// in view, the others need no scroll of their own. So only the rows where
+// the direction turns, and the two ends, are scrolled to.
 void ShowRowsInTurn(CListCtrl* pList, const std::vector<int>& rows) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const bool first = i == 0;
@@ -288,21 +387,20 @@ void ShowRowsInTurn(CListCtrl* pList, const std::vector<int>& rows) {
     }
 }
 
-}  // namespace
-
-void SelectItems(CListCtrlEx* pList, CObList* items) {
-    if (!pList || !pList->GetSafeHwnd() || !items) return;
-    // The rows by the hash of their item, so that each item is found without
-    // scanning every row.
-    std::unordered_multimap<size_t, int> rows;
-    // The rows to select in the items' order; a row repeated right after
-    // itself (equal items) is taken once, as scrolling to it twice is once.
-    std::vector<int> selected;
+std::vector<int> FindItemRows(CListCtrl* pList, CObList* items) {
+    std::vector<int> found;
+    if (!pList || !pList->GetSafeHwnd() || !items) return found;
+    // A file list is asked straight, past the message maps.
+    const CFileListCtrl* files = dynamic_cast<const CFileListCtrl*>(pList);
+    auto itemOf = [&](int row) { return files ? files->ItemAt(row) : ItemOfRow(pList, row); };
     try {
+        // The rows by the hash of their item, so that each item is found
+        // without scanning every row.
+        std::unordered_multimap<size_t, int> rows;
         const int count = pList->GetItemCount();
         rows.reserve(static_cast<size_t>(count));
         for (int row = 0; row < count; ++row) {
-            if (const CFileItem* item = ItemOfRow(pList, row)) rows.emplace(FileItemHash(*item), row);
+            if (const CFileItem* item = itemOf(row)) rows.emplace(FileItemHash(*item), row);
         }
         for (POSITION pos = items->GetHeadPosition(); pos;) {
             const CFileItem* wanted = static_cast<const CFileItem*>(items->GetNext(pos));
@@ -310,24 +408,30 @@ void SelectItems(CListCtrlEx* pList, CObList* items) {
             int first = -1;
             auto range = rows.equal_range(FileItemHash(*wanted));
             for (auto it = range.first; it != range.second; ++it) {
-                if ((first < 0 || it->second < first) && ItemOfRow(pList, it->second)->IsEqual(wanted))
-                    first = it->second;
+                if ((first < 0 || it->second < first) && itemOf(it->second)->IsEqual(wanted)) first = it->second;
             }
-            if (first >= 0 && (selected.empty() || selected.back() != first)) selected.push_back(first);
+            // Scrolling to a row twice in a row is scrolling to it once.
+            if (first >= 0 && (found.empty() || found.back() != first)) found.push_back(first);
         }
     } catch (const std::bad_alloc&) {
-        return;  // the selection is a convenience; leave it
+        found.clear();  // the selection is a convenience; leave it
     }
-    // What SetSel row by row does, selecting each row and scrolling it into
-    // view, with one repaint at the end instead of one per row.
-    // A row that cannot be selected is not scrolled to either.
+    return found;
+}
+
+// What SetSel row by row does, selecting each row and scrolling it into
+// view, with one repaint at the end instead of one per row.
+void SelectItems(CListCtrlEx* pList, CObList* items) {
+    std::vector<int> rows = FindItemRows(pList, items);
+    if (rows.empty()) return;
     pList->SetRedraw(FALSE);
+    // A row that cannot be selected is not scrolled to either.
     size_t kept = 0;
-    for (int row : selected) {
-        if (pList->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED)) selected[kept++] = row;
+    for (int row : rows) {
+        if (pList->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED)) rows[kept++] = row;
     }
-    selected.resize(kept);
-    ShowRowsInTurn(pList, selected);
+    rows.resize(kept);
+    ShowRowsInTurn(pList, rows);
     pList->SetRedraw(TRUE);
     pList->Invalidate();
 }

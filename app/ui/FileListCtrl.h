@@ -58,11 +58,21 @@ public:
     void SetRowCount(int count);
     // Deletes the rows whose item is not among items (the blank row too).
     void RemoveRowsNotIn(const std::unordered_set<const CFileItem*>& items);
+    // Puts the rows into the order of `order` when they hold exactly its
+    // items, each once; texts, selection and focus go with their rows.
+    // False (nothing moved) when they hold anything else.
+    bool ReorderRows(const std::vector<CFileItem*>& order);
     // Clears the selection and the focus mark of every row.
     void ClearSelection();
+    // Makes rows the whole selection, with no focus mark, and scrolls as
+    // selecting them one by one in this order with SetSel would. Rows
+    // already selected stay so: nothing to repaint or tell for them. Call
+    // it with the list's painting off.
+    void SelectExactly(std::vector<int> rows);
 
 protected:
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -76,6 +86,9 @@ private:
         bool removed = false;  // deleted just now (RemoveRowsNotIn)
     };
     bool WriteRow(int row, const CString& text, CFileItem* item, const RowRecord* before);
+    // LVM_SETITEMSTATE and LVM_GETNEXTITEM straight to the list view.
+    bool SetRowState(int row, UINT state, UINT mask);
+    int NextRow(int row, UINT flags) const;
     LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     std::vector<RowRecord> m_rows;
@@ -88,5 +101,11 @@ private:
 // When memory runs out, target is left empty.
 int GetSelectedItems(CListCtrl* pList, CObList* target);
 // Selects, for each non-null item of items, the first row whose item
-// IsEqual to it.
+// IsEqual to it, and scrolls it into view.
 void SelectItems(CListCtrlEx* pList, CObList* items);
+// The rows SelectItems selects, in the order it selects them; a row that
+// would come twice in a row is given once. Empty when memory runs out.
+std::vector<int> FindItemRows(CListCtrl* pList, CObList* items);
+// Scrolls pList as scrolling rows into view one after another
+// (EnsureVisible, no partial rows) would leave it.
+void ShowRowsInTurn(CListCtrl* pList, const std::vector<int>& rows);

@@ -25,6 +25,7 @@
 #include "FileListCtrl.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class COrdovanDlg : public CAttachDialog {
@@ -125,9 +126,15 @@ private:
     // Searches the dropped folders and adds the dropped files (wide paths,
     // in the order of the drop) as "検索&&追加(&L)" would.
     void AddDropped(const std::vector<std::wstring>& paths);
+    // RefreshList; then, with select, the rows of its items selected as
+    // SelectItems selects them (and scrolled to as it scrolls), the others not.
+    void RebuildRows(CObList* select);
+    // The item's GetDateText, kept by time.
+    CString DateTextOf(CFileItem* item);
     // Pops up the entries of recent under button nIDButton as commands
     // nFirstCommand + i.
     void ShowHistoryMenu(int nIDButton, const CRecent& recent, UINT nFirstCommand);
 
     HBITMAP m_hButtonBitmaps[3];  // of 1009, 1010 and 1011; deleted with the dialog
+    std::unordered_map<ULONGLONG, CString> m_dateTexts;  // GetDateText by last-write time
 };

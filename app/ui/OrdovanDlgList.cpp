@@ -5,6 +5,7 @@
 #include "OrdovanDlg.h"
 
 #include <new>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -33,10 +34,14 @@ CFileItem* COrdovanDlg::ItemOfRow(int row) const {
     return reinterpret_cast<CFileItem*>(m_listCtrl.GetItemData(row));
 }
 
+void COrdovanDlg::RefreshList() { RebuildRows(nullptr); }
+
 // One row per item: "No", name, folder, size, date, each value in the format
-// its column names. Rows that already show their item are left alone, and
-// the list does not paint until all rows are in.
-void COrdovanDlg::RefreshList() {
+// its column names. Rows that already show their item are left alone: rows
+// of items that left the list go, the others are sorted into the list's
+// order and mostly only their numbers change. The list paints once, at the
+// end.
+void COrdovanDlg::RebuildRows(CObList* select) {
     if (!m_listCtrl.GetSafeHwnd()) return;
     const tag_COLINFO* columns = CFileListCtrl::GetColumnTable();
     CString rowFormat;
@@ -45,15 +50,13 @@ void COrdovanDlg::RefreshList() {
                      static_cast<const char*>(columns[4].pEditInfo));
 
     m_listCtrl.SetRedraw(FALSE);
-    m_listCtrl.ClearSelection();
-    // Rows of items that left the list go first; the others move up to
-    // where their items now stand, and mostly only their numbers change.
     try {
-        std::unordered_set<const CFileItem*> listed;
-        listed.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
+        std::vector<CFileItem*> order;
+        order.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
         for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;)
-            listed.insert(static_cast<const CFileItem*>(m_fileList.m_list.GetNext(pos)));
-        m_listCtrl.RemoveRowsNotIn(listed);
+            order.push_back(static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos)));
+        m_listCtrl.RemoveRowsNotIn(std::unordered_set<const CFileItem*>(order.begin(), order.end()));
+        m_listCtrl.ReorderRows(order);
     } catch (const std::bad_alloc&) {
         // Then the rows are simply rewritten in place.
     }
@@ -62,13 +65,36 @@ void COrdovanDlg::RefreshList() {
     for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;) {
         CFileItem* item = static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos));
         text.Format(rowFormat, row + 1, static_cast<LPCSTR>(item->m_strName), static_cast<LPCSTR>(item->m_strFolder),
-                    item->m_nSize, static_cast<LPCSTR>(item->GetDateText()));
+                    item->m_nSize, static_cast<LPCSTR>(DateTextOf(item)));
         // A row that could not be made leaves no gap: the next item takes its place.
         if (m_listCtrl.SetRow(row, text, item)) ++row;
     }
     m_listCtrl.SetRowCount(row);
+    if (select) {
+        m_listCtrl.SelectExactly(FindItemRows(&m_listCtrl, select));
+    } else {
+        m_listCtrl.ClearSelection();
+    }
     m_listCtrl.SetRedraw(TRUE);
     m_listCtrl.Invalidate();
+}
+
+// The text depends on the time alone, and a list often holds thousands of
+// files: each time is turned into text once.
+CString COrdovanDlg::DateTextOf(CFileItem* item) {
+    const ULONGLONG time =
+        (static_cast<ULONGLONG>(item->m_ftTime.dwHighDateTime) << 32) | item->m_ftTime.dwLowDateTime;
+    auto known = m_dateTexts.find(time);
+    if (known != m_dateTexts.end()) return known->second;
+    // Times of files no longer listed are let go now and then.
+    if (m_dateTexts.size() > 2 * static_cast<size_t>(m_fileList.m_list.GetCount()) + 1000) m_dateTexts.clear();
+    CString text = item->GetDateText();
+    try {
+        m_dateTexts.emplace(time, text);
+    } catch (const std::bad_alloc&) {
+        // Worked out again next time.
+    }
+    return text;
 }
 
 // ---- Search and add -------------------------------------------------------------
@@ -119,9 +145,10 @@ void COrdovanDlg::OnUp() {
     if (!target) return;
 
     m_fileList.MoveBefore(target, &selected);
-    RefreshList();
+    // RefreshList and SelectItems in one: the rows that stay selected are
+    // not unselected and selected again.
+    RebuildRows(&selected);
     m_listCtrl.SetFocus();
-    SelectItems(&m_listCtrl, &selected);
 }
 
 // The selected entries become one block right below the row under the last
@@ -135,9 +162,8 @@ void COrdovanDlg::OnDown() {
     if (!target) return;
 
     m_fileList.MoveAfter(target, &selected);
-    RefreshList();
+    RebuildRows(&selected);
     m_listCtrl.SetFocus();
-    SelectItems(&m_listCtrl, &selected);
 }
 
 void COrdovanDlg::OnReset() {
