@@ -13,12 +13,16 @@ namespace {
 const int kBarMax = 0x7FFF;
 // How long a run shows its dialog before the first file.
 const DWORD kPauseBeforeFirstFile = 500;
+// The file, percentage and bar of a run change on screen at most this
+// often (milliseconds): about 25 times a second.
+const DWORD kRepaintInterval = 40;
 
 }  // namespace
 
 CProgressDlg::CProgressDlg(UINT nTitleID)
     : CDialog(IDD_PROGRESS), m_nTitleID(nTitleID ? nTitleID : IDS_PROGRESS_TITLE), m_nLower(0), m_nUpper(100),
-      m_nStep(5), m_bCancel(FALSE), m_bOwnerDisabled(FALSE), m_nPos(0), m_hWndOwner(nullptr) {}
+      m_nStep(5), m_bCancel(FALSE), m_bOwnerDisabled(FALSE), m_nPos(0), m_nRepaintInterval(kRepaintInterval),
+      m_hWndOwner(nullptr), m_nRunPercentPos(0), m_bRunShown(false), m_dwRunShownAt(0) {}
 
 CProgressDlg::~CProgressDlg() {
     if (m_hWnd || m_bOwnerDisabled) DestroyWindow();
@@ -95,7 +99,14 @@ int CProgressDlg::SetStep(int nStep) {
 int CProgressDlg::StepIt() {
     PumpMessages();
     int nPrevious = m_nPos;
-    long long next = static_cast<long long>(m_nPos) + m_nStep;
+    const long long next = Advance();
+    SendBarPos();
+    UpdatePercent(next);
+    return nPrevious;
+}
+
+long long CProgressDlg::Advance() {
+    const long long next = static_cast<long long>(m_nPos) + m_nStep;
     // Past one end the position starts over from the other, as the bar's does.
     if (next > m_nUpper) {
         m_nPos = m_nLower;
@@ -104,9 +115,7 @@ int CProgressDlg::StepIt() {
     } else {
         m_nPos = static_cast<int>(next);
     }
-    SendBarPos();
-    UpdatePercent(next);
-    return nPrevious;
+    return next;
 }
 
 BOOL CProgressDlg::IsCancelled() {
@@ -187,18 +196,48 @@ void CProgressDlg::Begin(int nFiles) {
     SetMessage("");
     SetRange(0, nFiles);
     SetStep(1);
+    m_strRunFile.Empty();
+    m_nRunPercentPos = m_nPos;
+    m_bRunShown = false;
+    PumpMessages();
+    if (m_hWnd) UpdateWindow();
     ::Sleep(kPauseBeforeFirstFile);
 }
 
-void CProgressDlg::Step() { StepIt(); }
-
-bool CProgressDlg::StopRequested() {
-    return IsCancelled() && AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES;
+void CProgressDlg::Step() {
+    PumpMessages();
+    m_nRunPercentPos = Advance();
 }
 
-void CProgressDlg::ShowFile(const char* text) { SetMessage(text); }
+bool CProgressDlg::StopRequested() {
+    if (!IsCancelled()) return false;
+    ShowRunState();
+    return AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
 
-void CProgressDlg::End() { DestroyWindow(); }
+void CProgressDlg::ShowFile(const char* text) {
+    m_strRunFile = text;
+    const bool last = m_nPos >= m_nUpper;
+    if (!m_bRunShown || last || Now() - m_dwRunShownAt >= m_nRepaintInterval) ShowRunState();
+}
+
+void CProgressDlg::End() {
+    if (m_bRunShown) {
+        ShowRunState();
+        if (m_hWnd) UpdateWindow();
+    }
+    DestroyWindow();
+}
+
+void CProgressDlg::ShowRunState() {
+    SetMessage(m_strRunFile);
+    SendBarPos();
+    UpdatePercent(m_nRunPercentPos);
+    m_bRunShown = true;
+    m_dwRunShownAt = Now();
+}
+
+DWORD CProgressDlg::Now() const { return ::GetTickCount(); }
 
 namespace {
 

@@ -6,9 +6,12 @@
 //                 talks to (CRunProgress), owned by that run
 //
 // The run steps the dialog and asks it whether to stop before every file;
-// both pump the thread's messages, so the dialog repaints and Cancel is seen
-// between two files. A Cancel is confirmed with the user before the run is
-// told to stop. The bar itself takes 16-bit values only: the dialog keeps the
+// both pump the thread's messages, so Cancel is seen between two files. A
+// Cancel is confirmed with the user before the run is told to stop. What a
+// run tells the dialog is shown at most every m_nRepaintInterval
+// milliseconds (no eye follows a faster change, and repainting costs as
+// much as a rename): the first file at once, the last file always, and
+// where the run stands before the question after a Cancel and at its end. The bar itself takes 16-bit values only: the dialog keeps the
 // position in full and gives the bar a scaled copy, so ranges of any size
 // (more than 65535 files, negative ends) show sensible progress.
 #pragma once
@@ -40,13 +43,16 @@ public:
 
     // The run's view of the dialog.
     // An empty message, the range 0 to nFiles in steps of 1, and a short
-    // pause for the dialog to be seen.
+    // pause for the dialog to be seen (painted).
     void Begin(int nFiles) override;
+    // Pumps messages and advances one step; shown with the file.
     void Step() override;
     // A Cancel since the last question is confirmed with the user first.
     bool StopRequested() override;
+    // Shows the file, the percentage and the bar when they are due.
     void ShowFile(const char* text) override;
-    // Closes the dialog, which enables the owner again.
+    // Shows the final state, then closes the dialog, which enables the
+    // owner again.
     void End() override;
 
     CProgressCtrl m_progress;
@@ -57,6 +63,8 @@ public:
     BOOL m_bCancel;
     BOOL m_bOwnerDisabled;
     int m_nPos;  // the position in full; the bar shows it scaled
+    // The shortest time between two repaints of what a run tells (ms).
+    DWORD m_nRepaintInterval;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -69,8 +77,15 @@ protected:
     void UpdatePercent(long long nPos);
     // Passes the thread's waiting messages on, keys through the dialog first.
     void PumpMessages();
+    // Milliseconds of the system clock (GetTickCount).
+    virtual DWORD Now() const;
 
 private:
+    // Moves the position one step on; returns it before any wrap-round.
+    long long Advance();
+    // Shows the run's file, percentage and bar as they stand now.
+    void ShowRunState();
+
     // The bar's range and position: 0 to at most 0x7FFF, in proportion.
     int BarUpper() const;
     int BarPos(int nPos) const;
@@ -78,6 +93,11 @@ private:
     void SendBarPos();
 
     HWND m_hWndOwner;  // the window Create disabled
+    // What the run told last, and when it was last shown.
+    CString m_strRunFile;
+    long long m_nRunPercentPos;
+    bool m_bRunShown;  // shown at all since Begin
+    DWORD m_dwRunShownAt;
 };
 
 // The progress dialog on screen (the window of the run under way); null

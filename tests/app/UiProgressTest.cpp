@@ -59,6 +59,15 @@ public:
     using CProgressDlg::UpdatePercent;
 };
 
+// A dialog whose clock the test sets.
+class CClockedDlg : public CProgressDlg {
+public:
+    DWORD now = 0;
+
+protected:
+    DWORD Now() const override { return now; }
+};
+
 // The application's main window for the test: a plain top-level window
 // (and an application object when the test program has none).
 class MainWindowTest : public ::testing::Test {
@@ -216,6 +225,47 @@ TEST_F(ProgressDlgWindow, ThePumpLeavesQuitForTheOuterLoop) {
     EXPECT_EQ(7u, msg.wParam);
 }
 
+// What a run tells is shown at once for the first and the last file, and
+// otherwise once the repaint interval has passed since it was last shown;
+// a Cancel shows where the run stands before the question.
+TEST_F(ProgressDlgWindow, ARunIsShownAtMostEveryIntervalButTheFirstAndLastFileAlways) {
+    CClockedDlg dlg;
+    ASSERT_TRUE(dlg.Create(&m_main));
+    dlg.m_nRepaintInterval = 40;
+    dlg.Begin(5);
+    auto shown = [&] {
+        return ItemText(dlg.m_hWnd, IDC_PROGRESS_MESSAGE) + "|" + ItemText(dlg.m_hWnd, IDC_PROGRESS_PERCENT) + "|" +
+               std::to_string(Bar(dlg).pos * 5 / Bar(dlg).high);
+    };
+    auto file = [&](int n, DWORD at) {
+        dlg.now = at;
+        dlg.Step();
+        EXPECT_FALSE(dlg.StopRequested());
+        dlg.ShowFile(("file" + std::to_string(n)).c_str());
+        return shown();
+    };
+    EXPECT_EQ("file1|20%|1", file(1, 1000));
+    EXPECT_EQ("file1|20%|1", file(2, 1039));
+    EXPECT_EQ("file3|60%|3", file(3, 1040));
+
+    PostCancelClick(dlg.m_hWnd);
+    dlg.now = 1041;
+    dlg.Step();
+    {
+        MessageBoxCapture boxes(IDNO);
+        EXPECT_FALSE(dlg.StopRequested());
+        EXPECT_EQ(1, boxes.Count());
+    }
+    EXPECT_EQ("file3|80%|4", shown());
+    dlg.ShowFile("file4");
+    EXPECT_EQ("file3|80%|4", shown());
+
+    EXPECT_EQ("file5|100%|5", file(5, 1042));
+    dlg.End();
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_TRUE(m_main.IsWindowEnabled());
+}
+
 // ---- Ranges beyond what the bar holds ----------------------------------------
 
 TEST_F(ProgressDlgWindow, LargeRangesKeepExactPositionsAndPercentages) {
@@ -300,9 +350,10 @@ TEST_F(ProgressDlgWindow, EmptyAndReversedRangesStepWithoutHarm) {
 
 namespace {
 
-// What the run's progress display showed, seen from outside.
+// What the run's progress display showed, seen from outside. Every file
+// is shown (no repaint is left out).
 struct RunLog {
-    std::vector<std::string> percents;  // after each Step
+    std::vector<std::string> percents;  // after each ShowFile
     std::vector<std::string> messages;  // after Begin and each ShowFile
     std::vector<bool> mainEnabled;      // after each Step
     std::set<int> clickBeforeStep;      // Step counts (1 = first) that Cancel precedes
@@ -319,18 +370,19 @@ public:
     explicit WatchedProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
 
     void Begin(int nFiles) override {
+        g_pProgressDlg->m_nRepaintInterval = 0;
         m_real->Begin(nFiles);
         g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
     }
     void Step() override {
         if (g_log.clickBeforeStep.count(++g_log.steps)) PostCancelClick(Dlg());
         m_real->Step();
-        g_log.percents.push_back(ItemText(Dlg(), IDC_PROGRESS_PERCENT));
         g_log.mainEnabled.push_back(AfxGetMainWnd()->IsWindowEnabled() != FALSE);
     }
     bool StopRequested() override { return m_real->StopRequested(); }
     void ShowFile(const char* text) override {
         m_real->ShowFile(text);
+        g_log.percents.push_back(ItemText(Dlg(), IDC_PROGRESS_PERCENT));
         g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
     }
     void End() override { m_real->End(); }
@@ -417,7 +469,8 @@ TEST_F(ProgressDlgRun, CancelAsksThenGoesOnWithNoAndStopsWithYes) {
     EXPECT_EQ("img3.jpg", Content("img4.jpg"));
     EXPECT_EQ("img2.jpg", Content("img2.jpg"));
     EXPECT_EQ("img1.jpg", Content("img1.jpg"));
-    EXPECT_EQ(2u, g_log.percents.size());
+    EXPECT_EQ(2, g_log.steps);
+    EXPECT_EQ(1u, g_log.percents.size());
     EXPECT_EQ(nullptr, g_pProgressDlg);
     EXPECT_TRUE(m_main.IsWindowEnabled());
 }
