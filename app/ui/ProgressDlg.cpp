@@ -209,8 +209,11 @@ void CProgressDlg::Step() {
     m_nRunPercentPos = Advance();
 }
 
+// Step has just pumped the messages: a Cancel would be known by now.
 bool CProgressDlg::StopRequested() {
-    if (!IsCancelled()) return false;
+    const bool cancelled = m_bCancel != FALSE;
+    m_bCancel = FALSE;
+    if (!cancelled) return false;
     ShowRunState();
     return AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -6,7 +6,7 @@
 //                 talks to (CRunProgress), owned by that run
 //
 // The run steps the dialog and asks it whether to stop before every file;
-// both pump the thread's messages, so Cancel is seen between two files. A
+// the step pumps the thread's messages, so Cancel is seen between two files. A
 // Cancel is confirmed with the user before the run is told to stop. What a
 // run tells the dialog is shown at most every m_nRepaintInterval
 // milliseconds (no eye follows a faster change, and repainting costs as
