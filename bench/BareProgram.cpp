@@ -104,7 +104,8 @@ void BareMainDialog::SearchAndShow(const std::string& folder) {
     if (search != INVALID_HANDLE_VALUE) {
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-            m_files.push_back(std::unique_ptr<File>(new File{found.cFileName, found.nFileSizeLow, found.ftLastWriteTime}));
+            m_files.push_back(
+                std::unique_ptr<File>(new File{found.cFileName, found.nFileSizeLow, found.ftLastWriteTime}));
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }

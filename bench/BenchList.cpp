@@ -53,20 +53,19 @@ public:
 
     // Search and show on empty lists; both end up listing the folder.
     bool SearchAndShow(const std::string& folder, int files, int rounds) {
-        auto times = bench::Interleave(
-            "search and show, " + Files(files), {"Ordovan", "bare"}, rounds,
-            {[&] {
-                 m_ordovan.Clear();
-                 bench::PumpUntilIdle();
-                 double ms = UntilIdle([&] { m_ordovan.SearchAndAdd(folder); });
-                 return m_ordovan.Rows() == files ? ms : -1;
-             },
-             [&] {
-                 m_bare.Clear();
-                 bench::PumpUntilIdle();
-                 double ms = UntilIdle([&] { m_bare.SearchAndShow(folder); });
-                 return m_bare.Rows() == files ? ms : -1;
-             }});
+        auto times = bench::Interleave("search and show, " + Files(files), {"Ordovan", "bare"}, rounds,
+                                       {[&] {
+                                            m_ordovan.Clear();
+                                            bench::PumpUntilIdle();
+                                            double ms = UntilIdle([&] { m_ordovan.SearchAndAdd(folder); });
+                                            return m_ordovan.Rows() == files ? ms : -1;
+                                        },
+                                        [&] {
+                                            m_bare.Clear();
+                                            bench::PumpUntilIdle();
+                                            double ms = UntilIdle([&] { m_bare.SearchAndShow(folder); });
+                                            return m_bare.Rows() == files ? ms : -1;
+                                        }});
         if (times.empty()) return false;
         Report("search and show, " + Files(files), "bare enumeration + list fill", times, kSearchGoal);
         return true;
@@ -79,10 +78,10 @@ public:
             bench::ShowHeading(list, column);
             UntilIdle([&] { bench::ClickHeading(list, column); });
         }
-        auto times = bench::Interleave(std::string("sort by ") + heading + ", " + Files(files), {"Ordovan", "bare"},
-                                       rounds,
-                                       {[&] { return ClickHeading(m_ordovan.List(), column); },
-                                        [&] { return ClickHeading(m_bare.List(), column); }});
+        auto times =
+            bench::Interleave(std::string("sort by ") + heading + ", " + Files(files), {"Ordovan", "bare"}, rounds,
+                              {[&] { return ClickHeading(m_ordovan.List(), column); },
+                               [&] { return ClickHeading(m_bare.List(), column); }});
         if (times.empty()) return false;
         Report(std::string("heading click ") + heading + ", " + std::to_string(files) + " rows",
                "LVM_SORTITEMS + renumbering", times, kSortGoal);
@@ -100,30 +99,30 @@ public:
             bench::PumpUntilIdle();
         };
         const std::string rows = std::to_string(files) + " rows";
-        auto times = bench::Interleave(
-            "up, down, delete, " + rows, {"up", "down", "delete"}, rounds,
-            {[&] {
-                 refill();
-                 m_ordovan.SelectRows(1, files - 1);
-                 return UntilIdle([&] { m_ordovan.Press(IDC_UP); });
-             },
-             [&] {
-                 refill();
-                 m_ordovan.SelectRows(0, files - 2);
-                 return UntilIdle([&] { m_ordovan.Press(IDC_DOWN); });
-             },
-             [&] {
-                 refill();
-                 m_ordovan.SelectRows(0, files - 1);
-                 double ms = UntilIdle([&] { m_ordovan.Press(IDC_DELETE); });
-                 return m_ordovan.Rows() == 0 ? ms : -1;
-             }});
+        auto times = bench::Interleave("up, down, delete, " + rows, {"up", "down", "delete"}, rounds,
+                                       {[&] {
+                                            refill();
+                                            m_ordovan.SelectRows(1, files - 1);
+                                            return UntilIdle([&] { m_ordovan.Press(IDC_UP); });
+                                        },
+                                        [&] {
+                                            refill();
+                                            m_ordovan.SelectRows(0, files - 2);
+                                            return UntilIdle([&] { m_ordovan.Press(IDC_DOWN); });
+                                        },
+                                        [&] {
+                                            refill();
+                                            m_ordovan.SelectRows(0, files - 1);
+                                            double ms = UntilIdle([&] { m_ordovan.Press(IDC_DELETE); });
+                                            return m_ordovan.Rows() == 0 ? ms : -1;
+                                        }});
         if (times.empty()) return false;
         const char* names[3] = {"↑ with rows 2 to last selected", "↓ with rows 1 to last but one selected",
                                 "× with all rows selected"};
         for (int i = 0; i < 3; ++i) {
             medians[i] = bench::Median(times[static_cast<size_t>(i)]);
-            bench::Result(std::string(names[i]) + ", " + rows, medians[i], "ms", "< 1000 ms", medians[i] < kMoveLimitMs);
+            bench::Result(std::string(names[i]) + ", " + rows, medians[i], "ms", "< 1000 ms",
+                          medians[i] < kMoveLimitMs);
         }
         return true;
     }
@@ -152,8 +151,8 @@ private:
         return text;
     }
 
-    static void Report(const std::string& what, const std::string& bareWhat, const std::vector<std::vector<double>>& times,
-                       double goal) {
+    static void Report(const std::string& what, const std::string& bareWhat,
+                       const std::vector<std::vector<double>>& times, double goal) {
         bench::Result(what + ": Ordovan", bench::Median(times[0]), "ms");
         bench::Result(what + ": bare program (" + bareWhat + ")", bench::Median(times[1]), "ms");
         const double ratio = bench::MedianRatio(times[0], times[1]);

@@ -65,7 +65,8 @@ void DeleteFiles(const std::string& folder) {
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
@@ -75,37 +76,22 @@ public:
     RunBench() : m_ordovan(0, 0), m_bare(640, 0), m_destination("copies") {}
     bool IsOpen() const { return m_ordovan.IsOpen() && m_bare.IsOpen(); }
 
-    // Renaming rounds in folder, which holds count files of set A.
-    bool Renames(const std::string& folder, int count, int rounds) {
-        Use(folder, count);
-        const std::string files = std::to_string(count) + " files";
-        auto times = bench::Interleave("run, " + files, {"Ordovan", "bare loop", "bare with progress"}, rounds,
-                                       {[&] { return OrdovanRun(false); }, [&] { return BareLoop(false, false); },
-                                        [&] { return BareLoop(true, false); }});
+    // Rounds of runs over the count files of folder (which holds set A at
+    // first); with copy, copy runs into a scratch destination.
+    bool Runs(const std::string& folder, int count, int rounds, bool copy) {
+        if (folder != m_folder) m_holdsA = true;
+        m_folder = folder;
+        m_count = count;
+        const std::string what = (copy ? "copy run, " : "run, ") + std::to_string(count) + " files";
+        auto times = bench::Interleave(what, {"Ordovan", "bare loop", "bare with progress"}, rounds,
+                                       {[&] { return OrdovanRun(copy); }, [&] { return BareLoop(false, copy); },
+                                        [&] { return BareLoop(true, copy); }});
         if (times.empty()) return false;
-        Report("run, " + files, "MoveFileA", times);
-        return true;
-    }
-
-    // Copy runs of the files in folder (set A) into a scratch destination.
-    bool Copies(const std::string& folder, int count, int rounds) {
-        Use(folder, count);
-        const std::string files = std::to_string(count) + " files";
-        auto times = bench::Interleave("copy run, " + files, {"Ordovan", "bare loop", "bare with progress"}, rounds,
-                                       {[&] { return OrdovanRun(true); }, [&] { return BareLoop(false, true); },
-                                        [&] { return BareLoop(true, true); }});
-        if (times.empty()) return false;
-        Report("copy run, " + files, "CopyFileA + MoveFileA", times);
+        Report(what, copy ? "CopyFileA + MoveFileA" : "MoveFileA", times);
         return true;
     }
 
 private:
-    // A new folder holds set A.
-    void Use(const std::string& folder, int count) {
-        if (folder != m_folder) m_holdsA = true;
-        m_folder = folder;
-        m_count = count;
-    }
     const NameSet& Current() const { return m_holdsA ? kSetA : kSetB; }
     const NameSet& Other() const { return m_holdsA ? kSetB : kSetA; }
 
@@ -209,8 +195,8 @@ int main(int argc, char** argv) {
         std::printf("%d files in %s\n", count, folder.c_str());
         if (count <= 0) return 1;
         const int rounds = count > 5000 ? 3 : 5;
-        if (i == 1 && !bench.Copies(folder, count, rounds)) return 1;
-        if (!bench.Renames(folder, count, rounds)) return 1;
+        if (i == 1 && !bench.Runs(folder, count, rounds, true)) return 1;
+        if (!bench.Runs(folder, count, rounds, false)) return 1;
     }
     return 0;
 }

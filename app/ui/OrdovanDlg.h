@@ -135,6 +135,6 @@ private:
     // nFirstCommand + i.
     void ShowHistoryMenu(int nIDButton, const CRecent& recent, UINT nFirstCommand);
 
-    HBITMAP m_hButtonBitmaps[3];  // of 1009, 1010 and 1011; deleted with the dialog
+    HBITMAP m_hButtonBitmaps[3];                         // of 1009, 1010 and 1011; deleted with the dialog
     std::unordered_map<ULONGLONG, CString> m_dateTexts;  // GetDateText by last-write time
 };

@@ -82,8 +82,7 @@ void COrdovanDlg::RebuildRows(CObList* select) {
 // The text depends on the time alone, and a list often holds thousands of
 // files: each time is turned into text once.
 CString COrdovanDlg::DateTextOf(CFileItem* item) {
-    const ULONGLONG time =
-        (static_cast<ULONGLONG>(item->m_ftTime.dwHighDateTime) << 32) | item->m_ftTime.dwLowDateTime;
+    const ULONGLONG time = (static_cast<ULONGLONG>(item->m_ftTime.dwHighDateTime) << 32) | item->m_ftTime.dwLowDateTime;
     auto known = m_dateTexts.find(time);
     if (known != m_dateTexts.end()) return known->second;
     // Times of files no longer listed are let go now and then.
