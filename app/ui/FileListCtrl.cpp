@@ -8,6 +8,8 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <time.h>
+#include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
@@ -359,6 +361,24 @@ void CFileListCtrl::SelectExactly(std::vector<int> rows) {
     }
     rows.resize(kept);
     ShowRowsInTurn(this, rows);
+}
+
+CString FileDateText(CFileItem* item) {
+    static const bool plainOffset = [] {
+        _tzset();
+        return _daylight == 0;
+    }();
+    FILETIME local;
+    SYSTEMTIME time;
+    // A class of its own may have a text of its own; years the runtime does
+    // not hold give that text something else.
+    if (!plainOffset || typeid(*item) != typeid(CFileItem) || !::FileTimeToLocalFileTime(&item->m_ftTime, &local) ||
+        !::FileTimeToSystemTime(&local, &time) || time.wYear <= 1970 || time.wYear >= 3000)
+        return item->GetDateText();
+    CString text;
+    text.Format("%04d/%02d/%02d %02d:%02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute,
+                time.wSecond);
+    return text;
 }
 
 int GetSelectedItems(CListCtrl* pList, CObList* target) {

@@ -96,6 +96,13 @@ private:
     std::string m_oldPieces;
 };
 
+// The date column's text of item: its GetDateText, which goes through the
+// C runtime's time functions (mktime, then localtime) for every file. Where
+// the runtime's time zone has no daylight saving, that round trip gives
+// back the local time it started from for any year it holds, and the text
+// is made from that local time straight away.
+CString FileDateText(CFileItem* item);
+
 // Appends the item of every selected row, top to bottom, to target (null
 // for the blank row); returns the count of target, 0 for a null target.
 // When memory runs out, target is left empty.

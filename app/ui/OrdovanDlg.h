@@ -129,7 +129,7 @@ private:
     // RefreshList; then, with select, the rows of its items selected as
     // SelectItems selects them (and scrolled to as it scrolls), the others not.
     void RebuildRows(CObList* select);
-    // The item's GetDateText, kept by time.
+    // The item's date text (FileDateText), kept by time.
     CString DateTextOf(CFileItem* item);
     // Pops up the entries of recent under button nIDButton as commands
     // nFirstCommand + i.

@@ -87,7 +87,7 @@ CString COrdovanDlg::DateTextOf(CFileItem* item) {
     if (known != m_dateTexts.end()) return known->second;
     // Times of files no longer listed are let go now and then.
     if (m_dateTexts.size() > 2 * static_cast<size_t>(m_fileList.m_list.GetCount()) + 1000) m_dateTexts.clear();
-    CString text = item->GetDateText();
+    CString text = FileDateText(item);
     try {
         m_dateTexts.emplace(time, text);
     } catch (const std::bad_alloc&) {

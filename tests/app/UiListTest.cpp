@@ -385,6 +385,30 @@ TEST_F(OrdovanListTest, TheSelectedItemsOfTheBlankRowAreNull) {
     EXPECT_EQ(0, GetSelectedItems(&dlg->m_listCtrl, nullptr));
 }
 
+// The date column shows what GetDateText gives, also for years the C
+// runtime cannot hold.
+TEST(FileDateText, IsTheItemsOwnDateText) {
+    CFileItem item;
+    auto expectSame = [&](ULONGLONG time) {
+        item.m_ftTime = {static_cast<DWORD>(time), static_cast<DWORD>(time >> 32)};
+        EXPECT_EQ(std::string(item.GetDateText()), std::string(FileDateText(&item))) << time;
+    };
+    const ULONGLONG second = 10000000;
+    const ULONGLONG year1970 = 11644473600ull * second;  // since 1601
+    for (ULONGLONG time : {0ull, year1970 - second, year1970, year1970 + 86400 * second, 0x7FFFFFFFFFFFFFFFull})
+        expectSame(time);
+    for (int year : {1971, 2999, 3000, 30000}) {
+        SYSTEMTIME start = {static_cast<WORD>(year), 1, 0, 1, 0, 0, 0, 0};
+        FILETIME time;
+        if (::SystemTimeToFileTime(&start, &time))
+            expectSame((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    }
+    // Every 7 hours and 13 seconds across ten years, with fractions of a second.
+    for (ULONGLONG time = year1970 + 20 * 365 * 86400 * second; time < year1970 + 30 * 365 * 86400 * second;
+         time += (7 * 3600 + 13) * second + 1234567)
+        expectSame(time);
+}
+
 // ---- What a long list shows after each command -----------------------------------------------
 
 TEST_F(OrdovanListTest, ASortKeepsTheSelectedItemsTheFocusAndTheScrollPosition) {
