@@ -11,9 +11,10 @@
 // run tells the dialog is shown at most every m_nRepaintInterval
 // milliseconds (no eye follows a faster change, and repainting costs as
 // much as a rename): the first file at once, the last file always, and
-// where the run stands before the question after a Cancel and at its end. The bar itself takes 16-bit values only: the
-// dialog keeps the position in full and gives the bar a scaled copy, so ranges of any size (more than 65535 files,
-// negative ends) show sensible progress.
+// where the run stands before the question after a Cancel and at its end.
+// The bar itself takes 16-bit values only: the dialog keeps the position in
+// full and gives the bar a scaled copy, so ranges of any size (more than
+// 65535 files, negative ends) show sensible progress.
 #pragma once
 
 #include <afxwin.h>
