@@ -4,6 +4,8 @@
 // Every change is made to m_fileList first; then the rows are rebuilt from it.
 #include "OrdovanDlg.h"
 
+#include "RunCheck.h"
+
 #include <new>
 #include <unordered_map>
 #include <unordered_set>
@@ -215,6 +217,10 @@ void COrdovanDlg::OnStart() {
     g_bMoveRename = m_bMoveRename != FALSE;
     g_strMoveFolder = m_strMoveFolder;
     m_fileList.MakeNewNames(m_strCurrentFileName, SelectedWidth(), m_nStartNumber, m_bRenameFile != FALSE);
+    // The steps that would fail are found first; with none, nothing is asked.
+    CRunCheck check;
+    check.Examine(m_fileList.m_list, g_bMoveRename ? g_strMoveFolder : CString());
+    if (check.Ask() == CRunCheck::STOP) return;
     const CString report = m_fileList.Execute();
     if (!report.IsEmpty()) AfxMessageBox(report, MB_OK);
     RefreshList();

@@ -69,15 +69,33 @@ TEST_F(OrdovanRunTest, FailedFilesAreReportedInOneBox) {
     ListImages();
     TypeStartNumber("0");
     MessageBoxCapture boxes(IDYES);
+    // The check sees both clashes first; No runs as before, and they fail.
+    boxes.QueueAnswers({IDYES, IDNO});
     Click(IDC_START);
 
-    ASSERT_EQ(2, boxes.Count());
-    EXPECT_EQ(std::string(kReportHead) + (files / "img3.jpg") + "\n" + (files / "img2.jpg") + "\n", boxes.Text(1));
-    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.Boxes()[1].type);
+    ASSERT_EQ(3, boxes.Count());
+    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), boxes.Boxes()[1].type);
+    EXPECT_EQ(0u, boxes.Text(1).find("2 個のファイルは、このままでは名前を変更できません。\n\n" + (files / "img3.jpg") +
+                                     "（同じ名前のファイルがあります）\n" + (files / "img2.jpg")));
+    EXPECT_EQ(std::string(kReportHead) + (files / "img3.jpg") + "\n" + (files / "img2.jpg") + "\n", boxes.Text(2));
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.Boxes()[2].type);
     EXPECT_EQ("img1.jpg", Content("img0.jpg"));
     EXPECT_EQ("img2.jpg", Content("img2.jpg"));
     EXPECT_EQ("img3.jpg", Content("img3.jpg"));
     EXPECT_EQ("img0.jpg,img2.jpg,img3.jpg", RowNames());
+}
+
+TEST_F(OrdovanRunTest, CancelAtTheCheckTouchesNothing) {
+    ListImages();
+    TypeStartNumber("0");
+    MessageBoxCapture boxes(IDYES);
+    boxes.QueueAnswers({IDYES, IDCANCEL});
+    Click(IDC_START);
+
+    EXPECT_EQ(2, boxes.Count());  // no report
+    for (const char* name : {"img1.jpg", "img2.jpg", "img3.jpg"}) EXPECT_EQ(name, Content(name));
+    EXPECT_EQ("img1.jpg,img2.jpg,img3.jpg", RowNames());
+    EXPECT_TRUE(dlg->IsWindowEnabled());
 }
 
 TEST_F(OrdovanRunTest, TheDigitsAndTheOwnNamesMakeTheNewNames) {

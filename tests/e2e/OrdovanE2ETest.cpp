@@ -242,7 +242,11 @@ TEST_F(OrdovanE2E, ReportsATargetNameThatIsTakenAndKeepsBothFiles) {
     SetNaming("new", 0, "1", "new1.xxx ～ new2147483647.xxx");
     if (HasFatalFailure()) return;
     std::string report;
-    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    std::string warning;
+    ASSERT_TRUE(app.Run(&report, IDYES, &warning)) << app.Error();  // Yes: run anyway
+    EXPECT_EQ("1 個のファイルは、このままでは名前を変更できません。\n\n" + docs +
+                  "\\x.txt（同じ名前のファイルがあります）\n\nこのまま実行しますか？（上のファイルは失敗します）",
+              warning);
     EXPECT_EQ(std::string(kReportHeading) + "\n\n" + docs + "\\x.txt\n", report);
 
     const Files expected = {{"x.txt", "the draft"}, {"new1.txt", "already here"}};

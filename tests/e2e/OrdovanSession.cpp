@@ -158,7 +158,9 @@ bool Session::Fail(const std::string& what) {
     return false;
 }
 
-bool Session::Start(const std::string& exePath) {
+bool Session::Start(const std::string& exePath) { return StartShown(exePath) && WaitUntilIdle(); }
+
+bool Session::StartShown(const std::string& exePath) {
     Release();
     m_error.clear();
     const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
@@ -179,7 +181,7 @@ bool Session::Start(const std::string& exePath) {
         },
         kStartTimeoutMs);
     if (!shown || !m_main) return Fail(std::string("the main dialog \"") + kMainTitle + "\" did not appear");
-    return WaitUntilIdle();
+    return true;
 }
 
 bool Session::IsRunning() const {
@@ -331,10 +333,13 @@ bool Session::Drop(const std::vector<std::string>& paths, int rowCount) {
     return done && WaitForRows(rowCount);
 }
 
-bool Session::Run(std::string* report) {
+bool Session::Run(std::string* report) { return Run(report, 0, nullptr); }
+
+bool Session::Run(std::string* report, int checkAnswer, std::string* checkText) {
     report->clear();
     Click(Control(kStartButton));
     if (!AnswerMessageBox(kConfirmRun, IDYES)) return false;
+    if (checkAnswer && !AnswerMessageBox(nullptr, checkAnswer, checkText)) return false;
 
     // The run ends either quietly or with its report in a message box.
     HWND box = nullptr;

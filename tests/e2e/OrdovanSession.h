@@ -69,6 +69,9 @@ public:
     // its main dialog is shown and idle. A session can start the program
     // again after Close.
     bool Start(const std::string& exePath);
+    // Starts the program and waits only until its main dialog is shown (a
+    // question it asks at start-up may be open).
+    bool StartShown(const std::string& exePath);
     bool IsRunning() const;
     // Clicks "終了(&X)" and waits until the program has ended.
     bool Close();
@@ -105,6 +108,10 @@ public:
     // to end and answers the failure report with OK. report receives the
     // report's text, empty when every file succeeded.
     bool Run(std::string* report);
+    // The same when the check before the run finds steps that would fail:
+    // its message box is answered with checkAnswer (IDYES, IDNO, IDCANCEL)
+    // and its text goes to checkText.
+    bool Run(std::string* report, int checkAnswer, std::string* checkText);
 
     // --- What a user sees ---
     std::string Text(int id);  // for 1000 and 1015: the text of the inner edit
