@@ -3,6 +3,8 @@
 
 #include <Vokit.h>
 
+#include "RunJournal.h"
+
 #include <map>
 #include <string>
 #include <utility>
@@ -149,17 +151,23 @@ bool CFileItem::Rename() {
         CString destination = g_strMoveFolder;
         if (!CheckFolder(&destination, true)) return false;
         if (folder.CompareNoCase(destination) != 0) {
-            if (!CopyToNewFile(folder + m_strName, destination + m_strName)) return false;
+            if (g_pRunJournal) g_pRunJournal->RecordCopy(folder + m_strName, destination, m_strName);
+            if (!CopyToNewFile(folder + m_strName, destination + m_strName)) {
+                if (g_pRunJournal) g_pRunJournal->RecordFailure();
+                return false;
+            }
             // From now on the item stands for the copy; the original stays.
             m_strFolder = g_strMoveFolder;
             folder = destination;
         }
     }
 
+    if (g_pRunJournal) g_pRunJournal->RecordRename(folder, m_strName, m_strNewName);
     try {
         CFile::Rename(folder + m_strName, folder + m_strNewName);
     } catch (CFileException* e) {
         e->Delete();
+        if (g_pRunJournal) g_pRunJournal->RecordFailure();
         return false;
     }
     CString former = m_strName;

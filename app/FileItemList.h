@@ -36,6 +36,8 @@ public:
     void MoveBefore(CFileItem* target, CObList* items);
     void MoveAfter(CFileItem* target, CObList* items);
     void RemoveAll();
+    // Names or folders of listed items were changed outside a run (an undo).
+    void ItemsChanged() { m_bIndexValid = false; }
 
     CObList m_list;  // CFileItem*, owned, in run order
 

@@ -138,7 +138,8 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
     };
 
     const CString destination = FolderKey(moveFolder);
-    const bool destinationUsable = moveFolder.IsEmpty() || (IsUsableFolderText(destination) && folderOf(destination).exists);
+    const bool destinationUsable =
+        moveFolder.IsEmpty() || (IsUsableFolderText(destination) && folderOf(destination).exists);
     const std::string destinationId = Key(FoldedName(destination));
 
     // The plan of every item in run order, the listed files' names, and how
@@ -149,8 +150,8 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
     bool anyCopy = false;
     for (POSITION pos = items.GetTailPosition(); pos;) {
         CFileItem* item = static_cast<CFileItem*>(items.GetPrev(pos));
-        ItemPlan plan{item, FolderKey(item->m_strFolder), CString(), false, Key(FoldedName(item->m_strName)),
-                      Key(FoldedName(item->m_strNewName))};
+        ItemPlan plan{item,  FolderKey(item->m_strFolder),     CString(),
+                      false, Key(FoldedName(item->m_strName)), Key(FoldedName(item->m_strNewName))};
         plan.copy = !moveFolder.IsEmpty() && Key(FoldedName(plan.folderKey)) != destinationId;
         plan.renameKey = plan.copy ? destination : plan.folderKey;
         anyCopy = anyCopy || plan.copy;

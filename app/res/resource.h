@@ -57,3 +57,5 @@
 
 // The system-menu command of the about box
 #define IDM_ABOUTBOX 0x0010
+// The system-menu command that undoes the last run
+#define IDM_UNDO     0x0020

@@ -6,10 +6,17 @@
 #include <Vokit.h>
 
 #include "ProgressDlg.h"
+#include "SafeRun.h"
 
 namespace {
 
 CString ModuleFolder() { return _GetFullPathToPath(_GetModuleFileName()); }
+
+// For the tests of a run that never ends: the process goes between the two
+// passes of a run through temporary names, as a kill would take it.
+const char kHaltVariable[] = "TALLYWISE_HALT_BETWEEN_PASSES";
+
+void HaltLikeAKill() { TerminateProcess(GetCurrentProcess(), 3); }
 
 }  // namespace
 
@@ -18,6 +25,7 @@ COrdovanApp::COrdovanApp() = default;
 BOOL COrdovanApp::InitInstance() {
     m_strProgramFolder = ModuleFolder();
     InstallRunProgress();
+    if (GetEnvironmentVariableA(kHaltVariable, nullptr, 0) > 0) g_pfnBetweenPasses = &HaltLikeAKill;
 
     COrdovanDlg dlg;
     m_pMainWnd = &dlg;
@@ -33,3 +41,5 @@ CString GetProgramFolder() {
 }
 
 CString GetIniPath() { return GetProgramFolder() + "Ordovim.ini"; }
+
+CString GetJournalPath() { return GetProgramFolder() + "Ordovim.jnl"; }

@@ -22,3 +22,6 @@ public:
 CString GetProgramFolder();
 // "<program folder>Ordovim.ini", computed anew at every call.
 CString GetIniPath();
+// "<program folder>Ordovim.jnl": the journal of the last run, beside the
+// settings file.
+CString GetJournalPath();

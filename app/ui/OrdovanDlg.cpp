@@ -92,6 +92,7 @@ BEGIN_MESSAGE_MAP(COrdovanDlg, CAttachDialog)
     ON_COMMAND_RANGE(ID_RECENT_MOVE_FOLDER_FIRST, ID_RECENT_MOVE_FOLDER_LAST, OnPickMoveFolder)
     ON_MESSAGE(WM_FILELIST_SORTED, OnSortDone)
     ON_WM_DROPFILES()
+    ON_MESSAGE(WM_CHECK_JOURNAL, OnCheckJournal)
 END_MESSAGE_MAP()
 
 // ---- Start ------------------------------------------------------------------
@@ -107,6 +108,8 @@ BOOL COrdovanDlg::OnInitDialog() {
             sysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
         }
     }
+    UpdateUndoMenu();
+    PostMessage(WM_CHECK_JOURNAL);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     DragAcceptFiles(TRUE);
@@ -287,6 +290,8 @@ void COrdovanDlg::OnCancel() {
 void COrdovanDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         OnAbout();
+    } else if ((nID & 0xFFF0) == IDM_UNDO) {
+        OnUndo();
     } else {
         CAttachDialog::OnSysCommand(nID, lParam);
     }

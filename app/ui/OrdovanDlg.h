@@ -15,6 +15,7 @@
 //   OrdovanDlgSettings.cpp  the settings file, the settings dialog and the
 //                           history menus
 //   OrdovanDlgDrop.cpp      files and folders dropped on the dialog
+//   OrdovanDlgUndo.cpp      the journal of a run and its undo
 #pragma once
 
 #include <afxwin.h>
@@ -23,6 +24,10 @@
 
 #include "FileItemList.h"
 #include "FileListCtrl.h"
+#include "RunCheck.h"
+
+// Posted at start-up: asks about the journal of a run that did not end.
+const UINT WM_CHECK_JOURNAL = WM_APP + 1;
 
 #include <string>
 #include <unordered_map>
@@ -99,7 +104,11 @@ protected:
     afx_msg void OnPickMoveFolder(UINT nID);
     afx_msg LRESULT OnSortDone(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDropFiles(HDROP hDropInfo);
+    afx_msg LRESULT OnCheckJournal(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+    // "元に戻す(&U)": the last run's names back, from its journal.
+    void OnUndo();
 
 private:
     // Settings-file steps of the dialog's start and close.
@@ -134,6 +143,11 @@ private:
     // Pops up the entries of recent under button nIDButton as commands
     // nFirstCommand + i.
     void ShowHistoryMenu(int nIDButton, const CRecent& recent, UINT nFirstCommand);
+    // Runs the list (plainly or through temporary names) with a journal;
+    // returns the failure report.
+    CString RunWithJournal(const CRunCheck& check, CRunCheck::Choice choice);
+    // Adds the undo item to the system menu, or updates its state.
+    void UpdateUndoMenu();
 
     HBITMAP m_hButtonBitmaps[3];                         // of 1009, 1010 and 1011; deleted with the dialog
     std::unordered_map<ULONGLONG, CString> m_dateTexts;  // GetDateText by last-write time

@@ -4,8 +4,6 @@
 // Every change is made to m_fileList first; then the rows are rebuilt from it.
 #include "OrdovanDlg.h"
 
-#include "RunCheck.h"
-
 #include <new>
 #include <unordered_map>
 #include <unordered_set>
@@ -220,8 +218,9 @@ void COrdovanDlg::OnStart() {
     // The steps that would fail are found first; with none, nothing is asked.
     CRunCheck check;
     check.Examine(m_fileList.m_list, g_bMoveRename ? g_strMoveFolder : CString());
-    if (check.Ask() == CRunCheck::STOP) return;
-    const CString report = m_fileList.Execute();
+    const CRunCheck::Choice choice = check.Ask();
+    if (choice == CRunCheck::STOP) return;
+    const CString report = RunWithJournal(check, choice);
     if (!report.IsEmpty()) AfxMessageBox(report, MB_OK);
     RefreshList();
 }

@@ -43,7 +43,7 @@ TEST_F(RunCheckTest, NamesMovingUpwardOrToFreeNamesFindNothing) {
     Name("img", 2);
     EXPECT_EQ(0, check.Examine(list.m_list, ""));
     EXPECT_EQ(CRunCheck::RUN_AS_IS, check.Ask());  // no box: the test guard fails on one
-    Name("IMG", 1);  // letter case only
+    Name("IMG", 1);                                // letter case only
     EXPECT_EQ(0, check.Examine(list.m_list, ""));
 }
 
@@ -83,11 +83,10 @@ TEST_F(RunCheckTest, EveryOtherFailureIsFoundWithItsReason) {
     static_cast<CFileItem*>(list.m_list.GetAt(list.m_list.FindIndex(3)))->m_strNewName = CString('n', 40) + ".txt";
 
     ASSERT_EQ(5, check.Examine(list.m_list, ""));
-    EXPECT_EQ((std::vector<std::string>{in + "\\d.txt（ほかのファイルと同じ名前になります）",
-                                        deep + "\\long.txt（パスが長すぎます）",
-                                        in + "\\gone.txt（ファイルがありません）",
-                                        in + "\\b.txt（同じ名前のファイルがあります）",
-                                        in + "\\a.txt（使用できない名前です）"}),
+    EXPECT_EQ((std::vector<std::string>{
+                  in + "\\d.txt（ほかのファイルと同じ名前になります）", deep + "\\long.txt（パスが長すぎます）",
+                  in + "\\gone.txt（ファイルがありません）", in + "\\b.txt（同じ名前のファイルがあります）",
+                  in + "\\a.txt（使用できない名前です）"}),
               Found());
     EXPECT_FALSE(check.OnlyListedClashes());
     EXPECT_TRUE(check.SafeSteps().empty());

@@ -424,15 +424,19 @@ TEST_F(OrdovanUiTest, EnterNeverEndsTheDialog) {
 
 // ---- System menu, help, about box ----------------------------------------------------------
 
-TEST_F(OrdovanUiTest, TheSystemMenuOffersTheAboutBox) {
+TEST_F(OrdovanUiTest, TheSystemMenuOffersTheAboutBoxThenUndo) {
     Open();
     HMENU sysMenu = ::GetSystemMenu(dlg->m_hWnd, FALSE);
     char text[128] = {};
     ASSERT_GT(::GetMenuStringA(sysMenu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ("ﾊﾞｰｼﾞｮﾝ情報(Ordovan) (&A)...", text);
     const int count = ::GetMenuItemCount(sysMenu);
-    EXPECT_EQ(IDM_ABOUTBOX, static_cast<int>(::GetMenuItemID(sysMenu, count - 1)));
-    EXPECT_EQ(MF_SEPARATOR, ::GetMenuState(sysMenu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(IDM_ABOUTBOX, static_cast<int>(::GetMenuItemID(sysMenu, count - 2)));
+    EXPECT_EQ(MF_SEPARATOR, ::GetMenuState(sysMenu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(IDM_UNDO, static_cast<int>(::GetMenuItemID(sysMenu, count - 1)));
+    ASSERT_GT(::GetMenuStringA(sysMenu, IDM_UNDO, text, sizeof text, MF_BYCOMMAND), 0);
+    EXPECT_STREQ("元に戻す(&U)", text);
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), ::GetMenuState(sysMenu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED);  // no run yet
 }
 
 #if __has_include("AboutDlg.h")

@@ -129,6 +129,7 @@ protected:
         }
         program = programFolder + "\\Ordovan.exe";
         ini = programFolder + "\\Ordovim.ini";
+        journal = programFolder + "\\Ordovim.jnl";
         computer = ComputerName();
     }
 
@@ -161,6 +162,7 @@ protected:
     TempDir dir;  // declared first: the program ends (app) before its folder goes
     std::string program;
     std::string ini;
+    std::string journal;  // of the last run, for its undo
     std::string computer;
     Session app;
 };
@@ -395,6 +397,117 @@ TEST_F(OrdovanE2E, GrowsWithTheScreensDpi) {
     expectHalfAsLargeAgain(at96.rowHeight, at144.rowHeight, "row height");
     expectHalfAsLargeAgain(at96.about.cx, at144.about.cx, "about box width");
     expectHalfAsLargeAgain(at96.about.cy, at144.about.cy, "about box height");
+}
+
+// ---- The check before a run, temporary names and undo ------------------------
+
+// 1,000 files p0001.jpg ... p1000.jpg.
+Files ThousandFiles() {
+    Files files;
+    for (int i = 1; i <= 1000; ++i) files[Numbered("p%04d", i, ".jpg")] = "picture number " + std::to_string(i);
+    return files;
+}
+
+class OrdovanSafety : public OrdovanE2E {
+protected:
+    // Lists the thousand files of folder and names them p0000.jpg onwards:
+    // all but one new name is a name another listed file holds now.
+    void ListAndNameOntoTheirOwnNumbers(const std::string& folder, const Files& originals) {
+        WriteFiles(dir, folder.substr(dir.Path().size() + 1), originals);
+        ASSERT_TRUE(app.SetTargetFolder(folder)) << app.Error();
+        ASSERT_TRUE(app.SearchAndAdd(1000)) << app.Error();
+        listed = ListedNames();
+        SetNaming("p", 4, "0", "p0000.xxx ～ p9999.xxx");
+    }
+    // Runs, answering the check with Yes (through temporary names).
+    void RunSafely(std::string* report) {
+        std::string warning;
+        ASSERT_TRUE(app.Run(report, IDYES, &warning)) << app.Error();
+        EXPECT_EQ(0u, warning.find("999 個のファイルは、このままでは名前を変更できません。")) << warning;
+    }
+
+    std::vector<std::string> listed;
+};
+
+TEST_F(OrdovanSafety, AThousandFilesRenumberedOntoTheirOwnNamesAreAllRenamed) {
+    const Files originals = ThousandFiles();
+    const std::string photos = dir.MakeDir("Photos");
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ListAndNameOntoTheirOwnNumbers(photos, originals);
+    if (HasFatalFailure()) return;
+    std::string report;
+    RunSafely(&report);
+    EXPECT_EQ("", report);
+    EXPECT_EQ(Renumbered(originals, listed, "p%04d", 0), FolderFiles(photos));  // no temporary name left
+    EXPECT_TRUE(TempDir::Exists(journal));
+
+    // Undo: every file has its own name again, and the journal is used up.
+    ASSERT_TRUE(app.Undo(&report)) << app.Error();
+    EXPECT_EQ("", report);
+    EXPECT_EQ(originals, FolderFiles(photos));
+    EXPECT_FALSE(TempDir::Exists(journal));
+    ASSERT_TRUE(app.Close()) << app.Error();
+}
+
+TEST_F(OrdovanSafety, ARunKilledBetweenItsPassesIsUndoneAtTheNextStart) {
+    const Files originals = ThousandFiles();
+    const std::string photos = dir.MakeDir("Photos");
+    SetEnvironmentVariableA("TALLYWISE_HALT_BETWEEN_PASSES", "1");
+    const bool started = app.Start(program);
+    SetEnvironmentVariableA("TALLYWISE_HALT_BETWEEN_PASSES", nullptr);
+    ASSERT_TRUE(started) << app.Error();
+    ListAndNameOntoTheirOwnNumbers(photos, originals);
+    if (HasFatalFailure()) return;
+    std::string report;
+    std::string warning;
+    EXPECT_FALSE(app.Run(&report, IDYES, &warning));
+    ASSERT_TRUE(WaitUntil([&] { return !app.IsRunning(); }, 20000));
+    EXPECT_NE(originals, FolderFiles(photos));  // half way: temporary names
+    EXPECT_EQ(originals.size(), FolderFiles(photos).size());
+
+    ASSERT_TRUE(app.StartShown(program)) << app.Error();
+    ASSERT_TRUE(app.AnswerMessageBox("前回の連番作成は途中で終わっています。\n元の名前に戻しますか？", IDYES))
+        << app.Error();
+    ASSERT_TRUE(app.WaitUntilIdle()) << app.Error();
+    EXPECT_EQ(originals, FolderFiles(photos));
+    ASSERT_TRUE(app.Close()) << app.Error();
+
+    EXPECT_FALSE(TempDir::Exists(journal));
+}
+
+TEST_F(OrdovanSafety, UndoOfACopyRunRemovesTheCopiesButKeepsAChangedOne) {
+    const Files originals = {{"a.jpg", "first picture"}, {"b.jpg", "second picture"}, {"c.jpg", "third"}};
+    const std::string in = dir.MakeDir("In");
+    const std::string out = dir.MakeDir("Out");
+    WriteFiles(dir, "In", originals);
+    dir.WriteFile("Out\\keep.txt", "was here before");
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ASSERT_TRUE(app.SetTargetFolder(in)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(3)) << app.Error();
+    const std::vector<std::string> listed = ListedNames();
+    ASSERT_TRUE(app.SetChecked(kCopyFirst, true)) << app.Error();
+    ASSERT_TRUE(app.SetCopyFolder(out)) << app.Error();
+    SetNaming("copy", 2, "1", "copy01.xxx ～ copy99.xxx");
+    if (HasFatalFailure()) return;
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    ASSERT_EQ("", report);
+    Files copied = Renumbered(originals, listed, "copy%02d", 1);
+    copied["keep.txt"] = "was here before";
+    ASSERT_EQ(copied, FolderFiles(out));
+
+    // The user edits one copy after the run: it stays, under its old name.
+    dir.WriteFile("Out\\copy02.jpg", "edited afterwards");
+    ASSERT_TRUE(app.Undo(&report)) << app.Error();
+    EXPECT_EQ("以下のファイルを元に戻せませんでした。\n\n" + out + "\\" + listed[1] +
+                  "（コピーの後で変更されているため残しました）\n",
+              report);
+    const Files left = {{listed[1], "edited afterwards"}, {"keep.txt", "was here before"}};
+    EXPECT_EQ(left, FolderFiles(out));
+    EXPECT_EQ(originals, FolderFiles(in));
+    EXPECT_EQ(in, app.CellText(0, 2));  // the list names the originals again
+    ASSERT_TRUE(app.Close()) << app.Error();
 }
 
 }  // namespace

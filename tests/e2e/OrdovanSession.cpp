@@ -27,6 +27,7 @@ const DWORD kSendTimeoutMs = 5000;    // one message to the program
 const DWORD kStartTimeoutMs = 60000;  // a first start under Wine can be slow
 const DWORD kActionTimeoutMs = 20000;
 const DWORD kRunTimeoutMs = 120000;
+const UINT kUndoCommand = 0x0020;  // the system-menu item "元に戻す(&U)"
 const char kDialogClass[] = "#32770";
 
 bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr) {
@@ -340,7 +341,17 @@ bool Session::Run(std::string* report, int checkAnswer, std::string* checkText) 
     Click(Control(kStartButton));
     if (!AnswerMessageBox(kConfirmRun, IDYES)) return false;
     if (checkAnswer && !AnswerMessageBox(nullptr, checkAnswer, checkText)) return false;
+    return WaitForReport(report);
+}
 
+bool Session::Undo(std::string* report) {
+    report->clear();
+    // Sent, not posted: handled before the round trips that wait for its end.
+    SendNotifyMessageA(m_main, WM_SYSCOMMAND, kUndoCommand, 0);
+    return WaitForReport(report);
+}
+
+bool Session::WaitForReport(std::string* report) {
     // The run ends either quietly or with its report in a message box.
     HWND box = nullptr;
     int quietRounds = 0;

@@ -112,6 +112,9 @@ public:
     // its message box is answered with checkAnswer (IDYES, IDNO, IDCANCEL)
     // and its text goes to checkText.
     bool Run(std::string* report, int checkAnswer, std::string* checkText);
+    // Chooses "元に戻す(&U)" in the system menu and waits for the undo to
+    // end; report as for Run.
+    bool Undo(std::string* report);
 
     // --- What a user sees ---
     std::string Text(int id);  // for 1000 and 1015: the text of the inner edit
@@ -145,6 +148,8 @@ private:
     // Top-level dialog windows of the program other than the main dialog.
     HWND FindOwnDialog(const std::function<bool(HWND)>& accept);
     bool HasPendingWork();
+    // Waits until a run or undo has ended, answering its report with OK.
+    bool WaitForReport(std::string* report);
     bool RoundTrip();
     bool WaitForRows(int rowCount);
 
