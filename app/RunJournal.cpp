@@ -58,8 +58,8 @@ bool CRunJournal::Write(const CString& line) {
     if (m_bFailed || m_path.IsEmpty()) return false;
     CString text = line + kLineEnd;
     if (m_hFile == INVALID_HANDLE_VALUE) {
-        m_hFile = CreateFileA(m_path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+        m_hFile =
+            CreateFileA(m_path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (m_hFile == INVALID_HANDLE_VALUE) {
             m_bFailed = true;
             return false;

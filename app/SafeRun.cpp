@@ -11,9 +11,7 @@ namespace {
 
 const char kHeading[] = "以下のファイル名が変更に失敗しました。";
 
-CString StepText(const CFileItem* item) {
-    return item->m_strName + " -> " + item->m_strNewName;
-}
+CString StepText(const CFileItem* item) { return item->m_strName + " -> " + item->m_strNewName; }
 
 }  // namespace
 

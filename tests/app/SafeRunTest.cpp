@@ -112,8 +112,7 @@ TEST_F(SafeRunTest, AStopInEitherPassPutsTheTemporaryNamesBackWhereItCan) {
     // back, but f2's own name is taken now: it keeps its temporary name, is
     // reported, and the undo sorts it out.
     g_stopAt = 4;
-    EXPECT_EQ("以下のファイル名が変更に失敗しました。\n\n" + folder + "\\~ordovan-1.tmp\n",
-              std::string(RunSafely(3)));
+    EXPECT_EQ("以下のファイル名が変更に失敗しました。\n\n" + folder + "\\~ordovan-1.tmp\n", std::string(RunSafely(3)));
     EXPECT_EQ(Named({{"f1.txt", "f1.txt"}, {"f2.txt", "f3.txt"}, {"~ordovan-1.tmp", "f2.txt"}}), OnDisk());
     g_stopAt = 0;
     EXPECT_EQ("", std::string(CRunUndo(journalPath).Execute()));
@@ -131,8 +130,9 @@ TEST_F(SafeRunTest, UndoNeverOverwritesAndKeepsTheJournalForAnotherTry) {
     CloseHandle(file);
 
     const std::string report(CRunUndo(journalPath).Execute());
-    EXPECT_EQ("以下のファイルを元に戻せませんでした。\n\n" + folder + "\\f1.txt（元の名前がほかのファイルに使われています）\n" +
-                  folder + "\\~ordovan-1.tmp（元の名前がほかのファイルに使われています）\n",
+    EXPECT_EQ("以下のファイルを元に戻せませんでした。\n\n" + folder +
+                  "\\f1.txt（元の名前がほかのファイルに使われています）\n" + folder +
+                  "\\~ordovan-1.tmp（元の名前がほかのファイルに使われています）\n",
               report);
     EXPECT_EQ(Named({{"f1.txt", "f2.txt"}, {"f2.txt", "someone else's"}, {"~ordovan-1.tmp", "f1.txt"}}), OnDisk());
     EXPECT_TRUE(CRunJournal::Exists(journalPath));
