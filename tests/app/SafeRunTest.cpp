@@ -139,4 +139,38 @@ TEST_F(SafeRunTest, UndoNeverOverwritesAndKeepsTheJournalForAnotherTry) {
     EXPECT_FALSE(CRunJournal::IsUnfinished(journalPath));
 }
 
+TEST_F(SafeRunTest, WithCopiesEveryFileMakesWayAndTheUndoRemovesTheCopy) {
+    // f1 and f2 lie in the destination already; x.txt is copied there.
+    ListFiles(2);
+    const std::string in = dir.MakeDir("Elsewhere");
+    dir.WriteFile("Elsewhere\\x.txt", "x.txt");
+    CFileItem found;
+    found.m_strFolder = in.c_str();
+    found.m_strName = "x.txt";
+    list.Add(&found);
+    list.MakeNewNames("f", 0, 0, true);  // f0.txt, f1.txt, f2.txt
+    ASSERT_EQ(2, check.Examine(list.m_list, folder.c_str()));
+    ASSERT_TRUE(check.OnlyListedClashes());
+    for (const SafeStep& step : check.SafeSteps()) EXPECT_FALSE(step.tempName.IsEmpty());
+
+    g_bMoveRename = true;
+    g_strMoveFolder = folder.c_str();
+    CString report;
+    {
+        CRunJournal journal(journalPath);
+        CRunJournalScope scope(&journal);
+        report = CSafeRun(check.SafeSteps()).Execute();
+        journal.Finish();
+    }
+    g_bMoveRename = false;
+    g_strMoveFolder.Empty();
+    EXPECT_EQ("", std::string(report));
+    EXPECT_EQ(Named({{"f0.txt", "f1.txt"}, {"f1.txt", "f2.txt"}, {"f2.txt", "x.txt"}}), OnDisk());
+    EXPECT_EQ("x.txt", TempDir::ReadFile(in + "\\x.txt"));
+
+    EXPECT_EQ("", std::string(CRunUndo(journalPath).Execute()));
+    EXPECT_EQ(Named({{"f1.txt", "f1.txt"}, {"f2.txt", "f2.txt"}}), OnDisk());
+    EXPECT_EQ("x.txt", TempDir::ReadFile(in + "\\x.txt"));
+}
+
 }  // namespace
