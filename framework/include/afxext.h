@@ -7,3 +7,5 @@
 #include "CDockBar.h"
 #include "CDockContext.h"
 #include "CMiniDockFrameWnd.h"
+// Status bar
+#include "CStatusBar.h"
