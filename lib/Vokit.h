@@ -39,6 +39,7 @@
 #include "controls/Label.h"
 #include "controls/LabelVersion.h"
 #include "controls/VoTreeCtrl.h"
+#include "controls/VoStatusBar.h"
 #include "controls/ZoomCombo.h"
 
 // Docking and zoom views
