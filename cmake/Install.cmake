@@ -20,9 +20,10 @@ if(TARGET Ordovan)
   install(FILES ${CMAKE_SOURCE_DIR}/app/res/Help.htm ${CMAKE_SOURCE_DIR}/app/res/WineFonts.reg DESTINATION .)
 endif()
 # VokitGallery, the program that shows the library, beside Ordovan (when
-# it was built).
+# it was built), with the group list its group page loads.
 if(TARGET VokitGallery)
   install(PROGRAMS $<TARGET_FILE:VokitGallery> DESTINATION . OPTIONAL)
+  install(FILES ${CMAKE_SOURCE_DIR}/samples/gallery/SampleGroups.dat DESTINATION . OPTIONAL)
 endif()
 
 set(TW_SDK_VERSION 1.1.0)

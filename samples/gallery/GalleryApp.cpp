@@ -1,9 +1,12 @@
 // GalleryApp.cpp - VokitGallery: a frame window that shows the library.
 //
-//   VokitGallery.exe [/page N] [/zoom PERCENT] [/float]
+//   VokitGallery.exe [/page N] [/zoom PERCENT] [/float] [/task] [/popup]
+//                    [/folder PATH]
 // starts on page N, at the zoom given (scrolled to the page's top), with
-// the page index floating once the frame is on the screen (the states the
-// documentation's screenshots show).
+// the page index floating once the frame is on the screen, with the long
+// task running, with the colour popup open, with PATH in the tree (the
+// states the documentation's screenshots show). PATH is the rest of the
+// line, spaces included.
 #include "GalleryDocView.h"
 #include "GalleryFrame.h"
 #include "GalleryPages.h"
@@ -20,6 +23,7 @@ struct StartOptions {
     int page = 0;
     int zoom = 0;  // 0: the page's own
     bool floatIndex = false;
+    bool task = false;
 };
 
 StartOptions ParseOptions(const char* commandLine) {
@@ -30,6 +34,16 @@ StartOptions ParseOptions(const char* commandLine) {
     for (char* word = strtok_s(buffer, " \t", &context); word; word = strtok_s(nullptr, " \t", &context)) {
         if (_stricmp(word, "/float") == 0) {
             options.floatIndex = true;
+        } else if (_stricmp(word, "/task") == 0) {
+            options.task = true;
+        } else if (_stricmp(word, "/popup") == 0) {
+            GalleryStartOptions().openPopup = true;
+        } else if (_stricmp(word, "/folder") == 0) {
+            // The rest of the line (the context points behind the word).
+            GalleryStartOptions().folder = context ? context : "";
+            GalleryStartOptions().folder.TrimLeft(" \t\"");
+            GalleryStartOptions().folder.TrimRight(" \t\"");
+            break;
         } else if (_stricmp(word, "/zoom") == 0 || _stricmp(word, "/page") == 0) {
             bool zoom = _stricmp(word, "/zoom") == 0;
             char* value = strtok_s(nullptr, " \t", &context);
@@ -46,6 +60,11 @@ class CGalleryApp : public CWinApp {
 public:
     BOOL InitInstance() override {
         StartOptions options = ParseOptions(m_lpCmdLine);
+        if (GalleryStartOptions().folder.IsEmpty()) {
+            CString program = _GetModuleFileName();
+            GalleryStartOptions().folder =
+                program.Left(program.GetLength() - _GetFullPathToFileName(program).GetLength() - 1);
+        }
         auto* pFrame = new CGalleryFrame;
         CCreateContext context;
         context.m_pNewViewClass = GalleryPageAt(0).pViewClass;
@@ -63,6 +82,7 @@ public:
             pView->ScrollToPosition(CPoint(0, 0));
         }
         if (options.floatIndex) pFrame->FloatIndexSoon();
+        if (options.task) pFrame->StartLongTask();
         return TRUE;
     }
 };

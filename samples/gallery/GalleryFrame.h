@@ -1,5 +1,6 @@
 // GalleryFrame.h - the gallery's main window: the tool bar at the top, the
-// page index docked at the left, and the chosen page as the view.
+// page index docked at the left, the status bar at the bottom, and the
+// chosen page as the view.
 #pragma once
 
 #include "GalleryIndexSite.h"
@@ -16,8 +17,13 @@ public:
     // under a frame that the window system is still bringing up).
     void FloatIndexSoon();
 
+    // Runs a simulated long task: its progress covers the status bar.
+    void StartLongTask();
+
     CGalleryToolBar m_wndToolBar;
     CGalleryIndexSite m_wndIndex;
+    CVoStatusBar m_wndStatusBar;
+    CProgressCtrl m_wndProgress;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -27,9 +33,14 @@ protected:
     afx_msg void OnFloatIndex();
     afx_msg void OnUpdateFloatIndex(CCmdUI* pCmdUI);
     afx_msg void OnUpdateZoomBox(CCmdUI* pCmdUI);
+    afx_msg void OnLongTask();
+    afx_msg void OnUpdateLongTask(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePageIndicator(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoomIndicator(CCmdUI* pCmdUI);
     afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnPageChanged(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
     int m_nPage;
+    int m_nTaskStep;  // -1 when no task runs
 };

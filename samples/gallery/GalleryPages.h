@@ -16,3 +16,13 @@ struct GalleryPage {
 int GalleryPageCount();
 // The page at nIndex (0 ... count - 1); the first page otherwise.
 const GalleryPage& GalleryPageAt(int nIndex);
+
+// What the command line asks of the pages.
+struct GalleryOptions {
+    CString folder;          // the tree page's folder (default: the program's)
+    bool openPopup = false;  // the colour page opens its popup
+};
+GalleryOptions& GalleryStartOptions();
+
+// The font of the pages' controls.
+CFont* GalleryFont();
