@@ -27,6 +27,26 @@ CTestFrame* CTestFrame::Make(const CRect& rect, CCreateContext* pContext) {
     return pFrame;
 }
 
+void FrameWithViewTest::SetUp() {
+    if (!AfxGetApp()) m_app.reset(new CWinApp);
+    context.m_pNewViewClass = RUNTIME_CLASS(CTestView);
+    context.m_pCurrentDoc = &doc;
+    frame = CTestFrame::Make(CRect(20, 20, 420, 320), &context);
+    ASSERT_NE(nullptr, frame);
+    view = static_cast<CTestView*>(frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+}
+
+void FrameWithViewTest::TearDown() {
+    AfxGetApp()->m_pMainWnd = nullptr;
+    if (frame) frame->DestroyWindow();
+}
+
+CRect FrameWithViewTest::Client() const {
+    CRect rect;
+    frame->GetClientRect(&rect);
+    return rect;
+}
+
 CRect RectIn(const CWnd& wnd, const CWnd& parent) {
     CRect rect;
     wnd.GetWindowRect(&rect);

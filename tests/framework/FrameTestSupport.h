@@ -3,7 +3,9 @@
 #pragma once
 
 #include <afxext.h>
+#include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 // Commands (FrameworkTestsRes.h): one handled by the view, one by the frame,
@@ -88,3 +90,18 @@ public:
 
 // Window rectangle relative to a window's client area.
 CRect RectIn(const CWnd& wnd, const CWnd& parent);
+
+// Tests on a visible 400 x 300 frame with a CTestView of doc; the frame
+// goes at the end (it is no main window then).
+class FrameWithViewTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    CRect Client() const;
+
+    std::unique_ptr<CWinApp> m_app;
+    CTestDocument doc;
+    CCreateContext context;
+    CTestFrame* frame = nullptr;
+    CTestView* view = nullptr;
+};

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -14,32 +13,7 @@ const UINT kButtonHandled = ID_CMD_FRAME;
 const UINT kButtonUnhandled = ID_CMD_NONE;
 const UINT kCheckUpdated = ID_CMD_VIEW;
 
-class FrameWndTest : public testing::Test {
-protected:
-    void SetUp() override {
-        if (!AfxGetApp()) m_app.reset(new CWinApp);
-        context.m_pNewViewClass = RUNTIME_CLASS(CTestView);
-        context.m_pCurrentDoc = &doc;
-        frame = CTestFrame::Make(CRect(20, 20, 420, 320), &context);
-        ASSERT_NE(nullptr, frame);
-        view = static_cast<CTestView*>(frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
-    }
-    void TearDown() override {
-        AfxGetApp()->m_pMainWnd = nullptr;
-        if (frame) frame->DestroyWindow();
-    }
-    CRect Client() const {
-        CRect rect;
-        frame->GetClientRect(&rect);
-        return rect;
-    }
-
-    std::unique_ptr<CWinApp> m_app;
-    CTestDocument doc;
-    CCreateContext context;
-    CTestFrame* frame = nullptr;
-    CTestView* view = nullptr;
-};
+using FrameWndTest = FrameWithViewTest;
 }  // namespace
 
 TEST_F(FrameWndTest, TheViewOfTheContextGetsWhatTheBarsLeave) {

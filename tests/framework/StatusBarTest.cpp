@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 // A stretching first pane, then panes whose updates the view (check and
 // text), the document (disabled), the frame after the view (text) and
@@ -15,22 +13,13 @@ namespace {
 const UINT kIndicators[] = {ID_SEPARATOR, ID_CMD_VIEW, ID_CMD_DOC, ID_CMD_ROUTED, ID_CMD_FRAME};
 const int kPanes = 5;
 
-class StatusBarTest : public testing::Test {
+class StatusBarTest : public FrameWithViewTest {
 protected:
     void SetUp() override {
-        if (!AfxGetApp()) m_app.reset(new CWinApp);
-        context.m_pNewViewClass = RUNTIME_CLASS(CTestView);
-        context.m_pCurrentDoc = &doc;
-        frame = CTestFrame::Make(CRect(20, 20, 520, 320), &context);
-        ASSERT_NE(nullptr, frame);
-        view = static_cast<CTestView*>(frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+        FrameWithViewTest::SetUp();
         ASSERT_TRUE(bar.Create(frame));
         ASSERT_TRUE(bar.SetIndicators(kIndicators, kPanes));
         frame->RecalcLayout();
-    }
-    void TearDown() override {
-        AfxGetApp()->m_pMainWnd = nullptr;
-        if (frame) frame->DestroyWindow();
     }
     CRect Pane(int index) const {
         CRect rect;
@@ -48,11 +37,6 @@ protected:
         return count;
     }
 
-    std::unique_ptr<CWinApp> m_app;
-    CTestDocument doc;
-    CCreateContext context;
-    CTestFrame* frame = nullptr;
-    CTestView* view = nullptr;
     CStatusBar bar;
 };
 }  // namespace
@@ -74,8 +58,7 @@ TEST_F(StatusBarTest, PanesComeFromTheIndicatorsAndShareTheFramesBottomEdge) {
     EXPECT_GT(width, 0);  // the width of its string
 
     // The bar spans the frame's bottom; the view ends where it begins.
-    CRect client;
-    frame->GetClientRect(&client);
+    CRect client = Client();
     CRect barRect = RectIn(bar, *frame);
     EXPECT_EQ(CRect(0, client.bottom - barRect.Height(), client.right, client.bottom), barRect);
     EXPECT_GT(barRect.Height(), 10);
@@ -89,9 +72,9 @@ TEST_F(StatusBarTest, PanesComeFromTheIndicatorsAndShareTheFramesBottomEdge) {
     for (int i = 1; i < kPanes; ++i) EXPECT_LT(Pane(i - 1).right, Pane(i).left);
     int stretched = Pane(0).Width();
     CRect fixed = Pane(1);
-    frame->SetWindowPos(nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    frame->SetWindowPos(nullptr, 0, 0, 350, 300, SWP_NOMOVE | SWP_NOZORDER);
     frame->RecalcLayout();
-    EXPECT_EQ(stretched - 100, Pane(0).Width());
+    EXPECT_EQ(stretched - 50, Pane(0).Width());
     EXPECT_EQ(fixed.Width(), Pane(1).Width());
 
     // Without a stretching pane the panes stay at the left.
