@@ -12,6 +12,13 @@ std::wstring Wide(const std::string& path) {
     return wide;
 }
 
+// The path with the platform's long-path prefix, which passes names as they
+// are: also names no plain path can carry (a dot or space at the end).
+std::wstring Verbatim(const std::wstring& path) {
+    const bool drivePath = path.size() > 2 && path[1] == L':' && path[2] == L'\\';
+    return drivePath ? L"\\\\?\\" + path : path;
+}
+
 // Removes a tree by the entries' real names (also names the code page
 // cannot hold); links are removed, never followed.
 void RemoveTree(const std::wstring& folder) {
@@ -93,7 +100,7 @@ TempDir::~TempDir() {
     for (const std::string& link : m_links) {
         if (!RemoveDirectoryW(Wide(link).c_str()) && IsFolderLink(link)) RunOnHost({"rm", "-f", HostPath(link)});
     }
-    RemoveTree(Wide(m_path));
+    RemoveTree(Verbatim(Wide(m_path)));
 }
 
 bool TempDir::MakeFolderLink(const std::string& relative, const std::string& target) {
@@ -127,7 +134,8 @@ std::string TempDir::MakeDir(const std::string& relative) const {
 }
 
 bool TempDir::WriteWideFile(const std::string& folder, const std::wstring& name, const std::string& content) {
-    HANDLE h = CreateFileW((Wide(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    HANDLE h =
+        CreateFileW(Verbatim(Wide(folder) + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const BOOL ok = ::WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
@@ -136,12 +144,14 @@ bool TempDir::WriteWideFile(const std::string& folder, const std::wstring& name,
 }
 
 bool TempDir::MakeWideDir(const std::string& folder, const std::wstring& name) {
-    return CreateDirectoryW((Wide(folder) + L"\\" + name).c_str(), nullptr) != FALSE;
+    return CreateDirectoryW(Verbatim(Wide(folder) + L"\\" + name).c_str(), nullptr) != FALSE;
 }
 
-std::string TempDir::ReadFile(const std::string& path) {
+std::string TempDir::ReadFile(const std::string& path) { return ReadWideFile(Wide(path)); }
+
+std::string TempDir::ReadWideFile(const std::wstring& path) {
     std::string data;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return data;
     char buf[4096];

@@ -25,7 +25,8 @@ public:
     std::string MakeDir(const std::string& relative) const;
     // A file with the given bytes, or an empty folder, by its UTF-16 name in
     // the existing folder (a full path): for names the code page cannot
-    // hold. False when it could not be made.
+    // hold, also names no plain path can carry ("dot."). False when it could
+    // not be made.
     static bool WriteWideFile(const std::string& folder, const std::wstring& name, const std::string& content = "");
     static bool MakeWideDir(const std::string& folder, const std::wstring& name);
     // A symbolic link to a folder, target written relative to the link's
@@ -35,6 +36,7 @@ public:
     bool MakeFolderLink(const std::string& relative, const std::string& target);
     // The file's bytes; empty when it cannot be read.
     static std::string ReadFile(const std::string& path);
+    static std::string ReadWideFile(const std::wstring& path);
     static bool Exists(const std::string& path);
 
 private:
