@@ -1,6 +1,7 @@
 // VoExactName.cpp - exact conversions between code page 932 and UTF-16.
 #include "VoExactName.h"
 
+#include <cctype>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -89,4 +90,45 @@ bool _IsPlainName(const char* name) {
         if (*p < 0x20 || std::strchr("\\/:*?\"<>|", *p)) return false;
     }
     return last != '.' && last != ' ';
+}
+
+bool _IsPlainNameW(const wchar_t* name) {
+    if (!name || name[0] == L'\0') return false;
+    if (std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0) return false;
+    wchar_t last = 0;
+    for (const wchar_t* p = name; *p; ++p) {
+        last = *p;
+        if (*p < 0x20 || std::wcschr(L"\\/:*?\"<>|", *p)) return false;
+    }
+    return last != L'.' && last != L' ';
+}
+
+CString _WideToShownAnsi(const wchar_t* wide) {
+    CString shown;
+    if (!wide) return shown;
+    for (const wchar_t* p = wide; *p; ++p) {
+        if (*p < 0x80) {  // ASCII, separators included, is the same in code page 932
+            shown += static_cast<char>(*p);
+            continue;
+        }
+        if (*p >= 0xD800 && *p <= 0xDFFF) {  // half of a character beyond the 16-bit range
+            if (*p <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF) ++p;
+            shown += '?';
+            continue;
+        }
+        char bytes[4] = {};
+        BOOL usedDefault = FALSE;
+        int n =
+            WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, p, 1, bytes, sizeof bytes - 1, nullptr, &usedDefault);
+        wchar_t back = 0;
+        if (n > 0 && !usedDefault && MultiByteToWideChar(kCodePage, 0, bytes, n, &back, 1) == 1 && back == *p) {
+            shown += CString(bytes, n);
+            continue;
+        }
+        // The platform's nearest form, when that is a plain letter or digit.
+        n = WideCharToMultiByte(kCodePage, 0, p, 1, bytes, sizeof bytes - 1, nullptr, nullptr);
+        const unsigned char nearest = static_cast<unsigned char>(bytes[0]);
+        shown += (n == 1 && nearest < 0x80 && std::isalnum(nearest)) ? static_cast<char>(nearest) : '?';
+    }
+    return shown;
 }

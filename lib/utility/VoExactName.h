@@ -31,3 +31,13 @@ VOKIT_API bool _IsExactAnsi(const char* text);
 // 0x5C of "ソ" is no separator), and no dot or space at its end (the
 // platform drops those, so "a." would name the file "a").
 VOKIT_API bool _IsPlainName(const char* name);
+
+// The same for a UTF-16 name: not empty, not "." or "..", none of
+// \ / : * ? " < > | or control characters, no dot or space at its end.
+VOKIT_API bool _IsPlainNameW(const wchar_t* name);
+
+// A Shift-JIS text to show for a UTF-16 name or path, never to use as one:
+// characters with an exact form keep it, letters with an accent show their
+// base letter (ä as a), everything else shows as '?'. Separators of a path
+// stay; no other character becomes one.
+VOKIT_API CString _WideToShownAnsi(const wchar_t* wide);
