@@ -1,6 +1,8 @@
 // FileItem.cpp - one target file of a run and the rule of its new name.
 #include "FileItem.h"
 
+#include "WideName.h"
+
 #include <Vokit.h>
 
 #include "RunJournal.h"
@@ -11,58 +13,83 @@
 
 bool g_bMoveRename = false;
 CString g_strMoveFolder;
-PFN_COPY_FILE g_pfnCopyFile = &CopyFileA;
+PFN_COPY_FILE g_pfnCopyFile = &CopyFileW;
+
+const char kWideNameMark[] = "※";
 
 namespace {
-
-// Wildcards: a path holding one names no single file.
-const char kWildcards[] = "*?";
-
-// FindOneOf steps over double-byte characters, so a trail byte 0x5C (as in
-// "ソ") is not taken for a backslash.
-bool HasWildcard(const CString& path) { return path.FindOneOf(kWildcards) >= 0; }
-
-// A name that means exactly one file in its folder: a plain name that the
-// ANSI functions take as written (no character lost to a best fit).
-bool IsUsableName(const CString& name) { return _IsPlainName(name) && _IsExactAnsi(name); }
-
-// A folder text that the ANSI functions take as written, without wildcards.
-bool IsUsableFolder(const CString& folder) { return !HasWildcard(folder) && _IsExactAnsi(folder); }
 
 // Copies the file from to the path to, where nothing may lie yet (what lies
 // there is never touched). A copy that fails part way (a full disk) leaves a
 // cut or empty file under the original's name that would block the next
 // run: this call made it, so this call removes it again.
-bool CopyToNewFile(const CString& from, const CString& to) {
-    if (GetFileAttributesA(to) != INVALID_FILE_ATTRIBUTES) return false;
-    if (g_pfnCopyFile(from, to, TRUE)) return true;
+bool CopyToNewFile(const std::wstring& from, const std::wstring& to) {
+    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    if (g_pfnCopyFile(from.c_str(), to.c_str(), TRUE)) return true;
     const DWORD error = GetLastError();
-    const DWORD attributes = GetFileAttributesA(to);
+    const DWORD attributes = GetFileAttributesW(to.c_str());
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
         !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(to, attributes & ~FILE_ATTRIBUTE_READONLY);
-        DeleteFileA(to);
+        if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(to.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        DeleteFileW(to.c_str());
     }
     return false;
 }
 
 int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
-// The folder checks of the running run: (text, add) -> (result, checked text).
-std::map<std::pair<std::string, bool>, std::pair<bool, CString>>* g_pFolderChecks = nullptr;
+// The folder checks of the running run: folder -> (result, checked text).
+std::map<std::wstring, std::pair<bool, std::wstring>>* g_pFolderChecks = nullptr;
 
-// _PathChek, answered from the run's earlier checks when there is a run.
-bool CheckFolder(CString* path, bool add) {
-    if (!g_pFolderChecks) return _PathChek(path, add);
-    auto key = std::make_pair(std::string(static_cast<LPCSTR>(*path), path->GetLength()), add);
-    auto it = g_pFolderChecks->find(key);
-    if (it == g_pFolderChecks->end()) {
-        CString checked = *path;
-        bool ok = _PathChek(&checked, add);
-        it = g_pFolderChecks->emplace(key, std::make_pair(ok, checked)).first;
+// Whether folder (without wildcards, with or without one trailing '\') is
+// an existing folder; *checked gets it with its trailing '\'.
+bool LookUpFolder(const std::wstring& folder, std::wstring* checked) {
+    const std::wstring name = WithoutSeparator(folder);
+    if (name.empty() || name.find_first_of(L"*?") != std::wstring::npos) return false;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    *checked = name + L"\\";
+    return true;
+}
+
+// Drops one trailing '\' (not the second byte of a double-byte character).
+void StripSeparator(CString* folder) {
+    if (!folder->IsEmpty() && folder->ReverseFind('\\') == folder->GetLength() - 1)
+        *folder = folder->Left(folder->GetLength() - 1);
+}
+
+// Whether a file in folder is copied into the destination before its
+// rename: the option is on, a destination is given, and it is not the
+// file's own folder. *destination gets the destination's real form (empty
+// when the typed text has none).
+bool CopiesInto(const std::wstring& folder, std::wstring* destination) {
+    if (!g_bMoveRename || g_strMoveFolder.IsEmpty()) return false;
+    *destination = WideOf(g_strMoveFolder);
+    return !SameName(WithoutSeparator(folder), WithoutSeparator(*destination));
+}
+
+// The Shift-JIS journal's form of a name or path: exact, or else the shown
+// form behind kWideNameMark, which names no file the run touched, so an undo
+// reports such a step instead of reaching a look-alike.
+CString JournalText(const std::wstring& real) {
+    CString text;
+    return ExactAnsiOf(real, &text) ? text : CString(kWideNameMark) + ShownOf(real);
+}
+
+// The Shift-JIS member when the wide one is empty, converted.
+std::wstring RealForm(const std::wstring& wide, const CString& ansi) { return wide.empty() ? WideOf(ansi) : wide; }
+
+// Sets a name pair from a real name: exact names go into ansi alone.
+void SetPair(const std::wstring& real, CString* ansi, std::wstring* wide) {
+    if (ExactAnsiOf(real, ansi)) {
+        wide->clear();
+    } else {
+        *ansi = ShownOf(real);
+        *wide = real;
     }
-    if (it->second.first) *path = it->second.second;
-    return it->second.first;
 }
 
 }  // namespace
@@ -92,6 +119,9 @@ void CFileItem::Copy(const CFileItem& src) {
     m_nSize = src.m_nSize;
     m_ftTime = src.m_ftTime;
     m_strNewName = src.m_strNewName;
+    m_wstrFolder = src.m_wstrFolder;
+    m_wstrName = src.m_wstrName;
+    m_wstrNewName = src.m_wstrNewName;
 }
 
 CString CFileItem::GetDateText() {
@@ -122,62 +152,94 @@ int CFileItem::Compare(CFileItem* other, int key) {
 bool CFileItem::IsEqual(const CFileItem* other) const {
     return other && m_strFolder == other->m_strFolder && m_strName == other->m_strName && m_nSize == other->m_nSize &&
            m_ftTime.dwLowDateTime == other->m_ftTime.dwLowDateTime &&
-           m_ftTime.dwHighDateTime == other->m_ftTime.dwHighDateTime;
+           m_ftTime.dwHighDateTime == other->m_ftTime.dwHighDateTime && m_wstrFolder == other->m_wstrFolder &&
+           m_wstrName == other->m_wstrName;
 }
 
+// A path with a name that only UTF-16 holds is marked: the shown forms are
+// no path, and the mark keeps anyone from taking them for one.
 CString CFileItem::GetFullPath() const {
-    if (m_strFolder.IsEmpty()) return m_strName;
+    const CString mark = HasWideName() ? kWideNameMark : "";
+    if (m_strFolder.IsEmpty()) return mark + m_strName;
     // ReverseFind is double-byte aware: a folder ending in "ソ" has no separator.
-    if (m_strFolder.ReverseFind('\\') == m_strFolder.GetLength() - 1) return m_strFolder + m_strName;
-    return m_strFolder + "\\" + m_strName;
+    if (m_strFolder.ReverseFind('\\') == m_strFolder.GetLength() - 1) return mark + m_strFolder + m_strName;
+    return mark + m_strFolder + "\\" + m_strName;
 }
+
+std::wstring CFileItem::GetWideFolder() const { return RealForm(m_wstrFolder, m_strFolder); }
+
+std::wstring CFileItem::GetWideName() const { return RealForm(m_wstrName, m_strName); }
+
+std::wstring CFileItem::GetWideNewName() const { return RealForm(m_wstrNewName, m_strNewName); }
+
+void CFileItem::SetWideFolder(const std::wstring& folder) { SetPair(folder, &m_strFolder, &m_wstrFolder); }
+
+void CFileItem::SetWideName(const std::wstring& name) { SetPair(name, &m_strName, &m_wstrName); }
+
+void CFileItem::SetWideNewName(const std::wstring& name) { SetPair(name, &m_strNewName, &m_wstrNewName); }
+
+bool CFileItem::HasWideName() const { return !m_wstrFolder.empty() || !m_wstrName.empty(); }
+
+CString CFileItem::GetShownName() const { return m_wstrName.empty() ? m_strName : kWideNameMark + m_strName; }
+
+CString CFileItem::GetShownFolder() const { return m_wstrFolder.empty() ? m_strFolder : kWideNameMark + m_strFolder; }
 
 // Copies the file into g_strMoveFolder first when asked to (unless it already
 // lies there), then renames it to m_strNewName in its folder. Nothing is ever
 // overwritten: the copy fails when the destination holds a file of that name,
 // and the rename fails when the new name exists. All names and folders are
-// checked before the disk is touched: a path is only built from texts that
-// mean exactly the file or folder written.
+// checked before the disk is touched, and every path is the real (UTF-16)
+// one: a path is only built from names that mean the file or folder written.
 bool CFileItem::Rename() {
-    if (!IsUsableName(m_strName) || !IsUsableName(m_strNewName) || !IsUsableFolder(m_strFolder)) return false;
-
+    const std::wstring name = GetWideName();
+    const std::wstring newName = GetWideNewName();
+    std::wstring folder = GetWideFolder();
     // The folder must exist: without its backslash, folder + name would name
     // some other file beside it.
-    CString folder = m_strFolder;
-    if (!CheckFolder(&folder, true)) return false;
+    if (!_IsPlainNameW(name.c_str()) || !IsUsableNewName(newName) || !CheckFolderPath(&folder)) return false;
 
-    if (g_bMoveRename && !g_strMoveFolder.IsEmpty()) {
-        if (!IsUsableFolder(g_strMoveFolder) || !CheckFolder(&g_strMoveFolder, false)) return false;
-        CString destination = g_strMoveFolder;
-        if (!CheckFolder(&destination, true)) return false;
-        if (folder.CompareNoCase(destination) != 0) {
-            if (g_pRunJournal) g_pRunJournal->RecordCopy(folder + m_strName, destination, m_strName);
-            if (!CopyToNewFile(folder + m_strName, destination + m_strName)) {
-                if (g_pRunJournal) g_pRunJournal->RecordFailure();
-                return false;
-            }
-            // From now on the item stands for the copy; the original stays.
-            m_strFolder = g_strMoveFolder;
-            folder = destination;
+    std::wstring destination;
+    if (CopiesInto(folder, &destination)) {
+        if (!CheckFolderPath(&destination)) return false;
+        StripSeparator(&g_strMoveFolder);
+        if (!FitsPathLimit(destination + name) || !FitsPathLimit(destination + newName)) return false;
+        if (g_pRunJournal)
+            g_pRunJournal->RecordCopy(JournalText(folder + name), JournalText(destination), JournalText(name));
+        if (!CopyToNewFile(folder + name, destination + name)) {
+            if (g_pRunJournal) g_pRunJournal->RecordFailure();
+            return false;
         }
+        // From now on the item stands for the copy; the original stays.
+        m_strFolder = g_strMoveFolder;
+        m_wstrFolder.clear();
+        folder = destination;
     }
 
-    if (g_pRunJournal) g_pRunJournal->RecordRename(folder, m_strName, m_strNewName);
-    try {
-        CFile::Rename(folder + m_strName, folder + m_strNewName);
-    } catch (CFileException* e) {
-        e->Delete();
+    if (!FitsPathLimit(folder + newName)) return false;
+    if (g_pRunJournal) g_pRunJournal->RecordRename(JournalText(folder), JournalText(name), JournalText(newName));
+    if (!MoveFileW((folder + name).c_str(), (folder + newName).c_str())) {
         if (g_pRunJournal) g_pRunJournal->RecordFailure();
         return false;
     }
-    CString former = m_strName;
-    m_strName = m_strNewName;
-    m_strNewName = former;
+    std::swap(m_strName, m_strNewName);
+    std::swap(m_wstrName, m_wstrNewName);
     return true;
 }
 
+bool CheckFolderPath(std::wstring* folder) {
+    if (!g_pFolderChecks) return LookUpFolder(*folder, folder);
+    auto it = g_pFolderChecks->find(*folder);
+    if (it == g_pFolderChecks->end()) {
+        std::wstring checked;
+        const bool ok = LookUpFolder(*folder, &checked);
+        it = g_pFolderChecks->emplace(*folder, std::make_pair(ok, checked)).first;
+    }
+    if (it->second.first) *folder = it->second.second;
+    return it->second.first;
+}
+
 CFolderCheckScope::CFolderCheckScope() : m_bOwner(g_pFolderChecks == nullptr) {
-    if (m_bOwner) g_pFolderChecks = new std::map<std::pair<std::string, bool>, std::pair<bool, CString>>;
+    if (m_bOwner) g_pFolderChecks = new std::map<std::wstring, std::pair<bool, std::wstring>>;
 }
 
 CFolderCheckScope::~CFolderCheckScope() {

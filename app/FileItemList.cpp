@@ -2,6 +2,7 @@
 #include "FileItemList.h"
 
 #include "RunProgress.h"
+#include "WideName.h"
 
 #include <Vokit.h>
 
@@ -97,11 +98,36 @@ size_t HashText(size_t hash, const CString& text) {
     return HashBytes(hash, static_cast<LPCSTR>(text), static_cast<size_t>(text.GetLength()) + 1);
 }
 
+size_t HashText(size_t hash, const std::wstring& text) {
+    return HashBytes(hash, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+// The new name of a file whose own name exists only in UTF-16: the same
+// rule in UTF-16, so that the file keeps its own name or extension.
+void MakeWideNewName(CFileItem* item, const char* baseName, const CString& number, bool renameFile) {
+    const std::wstring& name = item->m_wstrName;
+    const size_t dot = name.rfind(L'.');
+    const std::wstring extension = dot == std::wstring::npos ? name : name.substr(dot + 1);
+    std::wstring prefix = dot == std::wstring::npos ? name : name.substr(0, dot);
+    if (renameFile) {
+        prefix = WideOf(baseName);
+        if (prefix.empty() && baseName && *baseName) {
+            // No real form: the name stays one no file can be given.
+            item->m_strNewName = CString(baseName) + number + "." + ShownOf(extension);
+            item->m_wstrNewName.clear();
+            return;
+        }
+    }
+    item->SetWideNewName(prefix + WideOf(number) + L"." + extension);
+}
+
 }  // namespace
 
 size_t FileItemHash(const CFileItem& item) {
     size_t hash = HashText(kFnvOffset, item.m_strFolder);
     hash = HashText(hash, item.m_strName);
+    hash = HashText(hash, item.m_wstrFolder);
+    hash = HashText(hash, item.m_wstrName);
     hash = HashBytes(hash, &item.m_nSize, sizeof item.m_nSize);
     hash = HashBytes(hash, &item.m_ftTime.dwLowDateTime, sizeof item.m_ftTime.dwLowDateTime);
     return HashBytes(hash, &item.m_ftTime.dwHighDateTime, sizeof item.m_ftTime.dwHighDateTime);
@@ -120,6 +146,8 @@ int CFileItemList::AddFound(CVoFileFind& finder) {
         found.m_strFolder = record.m_strPath;
         found.m_nSize = static_cast<int>(record.nFileSizeLow);
         found.m_ftTime = record.ftLastWriteTime;
+        found.m_wstrName = record.m_wstrFileName;
+        found.m_wstrFolder = record.m_wstrPath;
         if (IsNew(&found) && Add(&found)) ++added;
     }
     return added;
@@ -166,8 +194,14 @@ bool CFileItemList::MakeNewNames(const char* baseName, int width, int start, boo
     long long number = start;
     for (POSITION pos = m_list.GetHeadPosition(); pos; ++number) {
         CFileItem* item = ItemOf(m_list.GetNext(pos));
+        const CString numberText = PadNumber64(width, number);
+        if (!item->m_wstrName.empty()) {
+            MakeWideNewName(item, baseName, numberText, renameFile);
+            continue;
+        }
         CString prefix = renameFile ? CString(baseName) : _GetFileNameToNameOnly(item->m_strName);
-        item->m_strNewName = prefix + PadNumber64(width, number) + "." + _GetFileNameToExpandOnly(item->m_strName);
+        item->m_strNewName = prefix + numberText + "." + _GetFileNameToExpandOnly(item->m_strName);
+        item->m_wstrNewName.clear();
     }
     return true;
 }

@@ -16,13 +16,14 @@ const int kSkippedFoldersShown = 10;
 
 }  // namespace
 
-// Tells the user, in one message, how many entries were left out because
-// their names cannot be used in a path, and in which folders (the first ten).
+// Tells the user, in one message, how many entries were left out because no
+// path can carry their names (a dot or space at the end, see _IsPlainNameW),
+// and in which folders (the first ten).
 void COrdovanDlg::ReportSkipped(int count, const CStringArray& folders) {
     if (count == 0) return;
     CString text;
-    text.Format("名前にこのプログラムで扱えない文字が含まれているため、以下のフォルダにある %d 個のファイル・フォルダを"
-                "除外しました。\n\n",
+    text.Format("名前の末尾がピリオドや空白であるなど、ファイル名として使えない名前のため、以下のフォルダにある %d 個の"
+                "ファイル・フォルダを除外しました。\n\n",
                 count);
     for (int i = 0; i < folders.GetSize() && i < kSkippedFoldersShown; ++i) text += folders[i] + "\n";
     if (folders.GetSize() > kSkippedFoldersShown) text += "\n\nその他多数・・・";
@@ -64,8 +65,9 @@ void COrdovanDlg::RebuildRows(CObList* select) {
     int row = 0;
     for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;) {
         CFileItem* item = static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos));
-        text.Format(rowFormat, row + 1, static_cast<LPCSTR>(item->m_strName), static_cast<LPCSTR>(item->m_strFolder),
-                    item->m_nSize, static_cast<LPCSTR>(DateTextOf(item)));
+        // Names that only UTF-16 holds show their Shift-JIS form, marked.
+        text.Format(rowFormat, row + 1, static_cast<LPCSTR>(item->GetShownName()),
+                    static_cast<LPCSTR>(item->GetShownFolder()), item->m_nSize, static_cast<LPCSTR>(DateTextOf(item)));
         // A row that could not be made leaves no gap: the next item takes its place.
         if (m_listCtrl.SetRow(row, text, item)) ++row;
     }
@@ -99,8 +101,9 @@ CString COrdovanDlg::DateTextOf(CFileItem* item) {
 // ---- Search and add -------------------------------------------------------------
 
 // Appends every file of the target folder (and its subfolders when asked)
-// that is not listed yet; listed entries keep their place. Entries whose
-// names cannot be used are left out, and the user is told so.
+// that is not listed yet; listed entries keep their place. Names that code
+// page 932 cannot hold are listed too, marked; entries whose names no path
+// can carry are left out, and the user is told so.
 void COrdovanDlg::OnSearchAdd() {
     CWaitCursor wait;
     UpdateData(TRUE);

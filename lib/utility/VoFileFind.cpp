@@ -12,12 +12,15 @@
 // subfolder whose name does not fit behind its parent's path is not entered;
 // the search goes on with the other entries.
 //
-// Names: entries are enumerated by their real (UTF-16) names. One becomes a
-// record, or part of the path of a subfolder to search, only when its name
-// converts to code page 932 exactly and is a plain name (VoExactName.h).
-// The others are left out and counted with their folder: through the ANSI
-// functions "ä.jpg" would come back as "a.jpg" (another file), and a folder
-// "q¥..¥..¥outside" as "q\..\..\outside" (a folder outside the search).
+// Names: entries are enumerated by their real (UTF-16) names. A name with
+// an exact form in code page 932 is recorded as it is. Any other name (ä,
+// Hangul, emoji) is recorded with its real form beside a form to show
+// (Win32FindData.h): through the ANSI functions "ä.jpg" would come back as
+// "a.jpg" (another file), and a folder "q¥..¥..¥outside" as
+// "q\..\..\outside" (a folder outside the search), so such a name never
+// becomes part of a Shift-JIS path. A subfolder with such a name is searched
+// through its UTF-16 path, and so is everything below it. Names that no
+// path can carry (a dot or space at the end) are left out and counted.
 //
 // Links: a subfolder search enters each physical folder once, known by its
 // volume serial number and file index, so junctions and symbolic links
@@ -42,14 +45,16 @@ namespace {
 
 const char kNoMemoryText[] = "メモリが足りません。";
 
-// One enumeration of FindFirstFileW / FindNextFileW for a Shift-JIS
-// pattern, closed when it goes. The platform matches the wildcards.
+// One enumeration of FindFirstFileW / FindNextFileW for a Shift-JIS or
+// UTF-16 pattern, closed when it goes. The platform matches the wildcards.
 class FindHandle {
 public:
     FindHandle(const char* pattern, WIN32_FIND_DATAW* data) : m_handle(INVALID_HANDLE_VALUE) {
         wchar_t widePattern[MAX_PATH];
         if (_AnsiToWide(pattern, widePattern, MAX_PATH)) m_handle = FindFirstFileW(widePattern, data);
     }
+    FindHandle(const std::wstring& pattern, WIN32_FIND_DATAW* data)
+        : m_handle(pattern.size() < MAX_PATH ? FindFirstFileW(pattern.c_str(), data) : INVALID_HANDLE_VALUE) {}
     ~FindHandle() {
         if (IsOpen()) FindClose(m_handle);
     }
@@ -67,22 +72,13 @@ bool IsDotEntry(const wchar_t* name) { return std::wcscmp(name, L".") == 0 || st
 
 bool IsFolder(const WIN32_FIND_DATAW& data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
-// The record form of an entry. False when its name has no exact Shift-JIS
-// form or is no plain name; the short name is kept when it converts exactly
-// and left empty otherwise.
-bool ToAnsiFindData(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA* ansi) {
-    if (!_WideToExactAnsi(wide.cFileName, ansi->cFileName, sizeof ansi->cFileName) || !_IsPlainName(ansi->cFileName))
-        return false;
-    _WideToExactAnsi(wide.cAlternateFileName, ansi->cAlternateFileName, sizeof ansi->cAlternateFileName);
-    ansi->dwFileAttributes = wide.dwFileAttributes;
-    ansi->ftCreationTime = wide.ftCreationTime;
-    ansi->ftLastAccessTime = wide.ftLastAccessTime;
-    ansi->ftLastWriteTime = wide.ftLastWriteTime;
-    ansi->nFileSizeHigh = wide.nFileSizeHigh;
-    ansi->nFileSizeLow = wide.nFileSizeLow;
-    ansi->dwReserved0 = wide.dwReserved0;
-    ansi->dwReserved1 = wide.dwReserved1;
-    return true;
+// An entry whose name a path can carry.
+bool IsUsableEntry(const WIN32_FIND_DATAW& data) { return _IsPlainNameW(data.cFileName) != FALSE; }
+
+// The UTF-16 form of a Shift-JIS text; empty when it has none.
+std::wstring ToWide(const char* text) {
+    wchar_t wide[MAX_PATH];
+    return _AnsiToWide(text, wide, MAX_PATH) ? std::wstring(wide) : std::wstring();
 }
 
 void ShowNoMemory() { AfxMessageBox(kNoMemoryText, MB_ICONEXCLAMATION); }
@@ -117,14 +113,17 @@ void LeaveFolder(char* folder) {
     if (separator >= 0) folder[separator + 1] = '\0';
 }
 
-// Appends a record for data found in folder. On lack of memory the record is
-// discarded, the user is told, and false is returned.
-bool AppendRecord(CPtrArray& array, const WIN32_FIND_DATAA& data, const CString& folder) {
+// Appends a record for data found in folder (wideFolder: its real form when
+// folder only shows it). On lack of memory the record is discarded, the user
+// is told, and false is returned.
+bool AppendRecord(CPtrArray& array, const WIN32_FIND_DATAW& data, const CString& folder,
+                  const std::wstring& wideFolder = std::wstring()) {
     CWin32FindData* record = nullptr;
     try {
         record = new CWin32FindData;
         *record = data;
         record->m_strPath = folder;
+        record->m_wstrPath = wideFolder;
         array.Add(record);
         return true;
     } catch (CMemoryException* e) {
@@ -147,22 +146,22 @@ struct CVoFileFind::Walk {
     enum Visit { Search, Pass, NoMemory };
     typedef std::tuple<DWORD, DWORD, DWORD> Identity;  // volume serial, file index high and low
 
-    // Whether to search folder (ending in '\'): not when it was met before
-    // in this walk, nor when it is a link below the first folder (nested)
-    // without an identity to tell it by.
-    Visit Enter(const char* folder, bool nested);
+    // Whether to search folder (UTF-16, ending in '\'): not when it was met
+    // before in this walk, nor when it is a link below the first folder
+    // (nested) without an identity to tell it by.
+    Visit Enter(const std::wstring& folder, bool nested);
 
     bool enteringLink = false;  // set by the parent: the folder it enters next is a link
 
 private:
-    static bool Identify(const char* folder, Identity* identity);
+    static bool Identify(const std::wstring& folder, Identity* identity);
 
     bool linkMet = false;
-    std::vector<std::string> unidentified;  // the folders entered before the first link
+    std::vector<std::wstring> unidentified;  // the folders entered before the first link
     std::set<Identity> met;
 };
 
-CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const char* folder, bool nested) {
+CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const std::wstring& folder, bool nested) {
     const bool link = enteringLink;
     enteringLink = false;
     try {
@@ -173,9 +172,9 @@ CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const char* folder, bool neste
         Identity identity;
         if (!linkMet) {
             linkMet = true;
-            for (const std::string& earlier : unidentified)
-                if (Identify(earlier.c_str(), &identity)) met.insert(identity);
-            std::vector<std::string>().swap(unidentified);
+            for (const std::wstring& earlier : unidentified)
+                if (Identify(earlier, &identity)) met.insert(identity);
+            std::vector<std::wstring>().swap(unidentified);
         }
         if (!Identify(folder, &identity)) return nested && link ? Pass : Search;
         return met.insert(identity).second ? Search : Pass;
@@ -184,12 +183,11 @@ CVoFileFind::Walk::Visit CVoFileFind::Walk::Enter(const char* folder, bool neste
     }
 }
 
-bool CVoFileFind::Walk::Identify(const char* folder, Identity* identity) {
-    wchar_t path[MAX_PATH];
-    if (!_AnsiToWide(folder, path, MAX_PATH)) return false;
+bool CVoFileFind::Walk::Identify(const std::wstring& folder, Identity* identity) {
+    if (folder.empty()) return false;
     const HANDLE handle =
-        CreateFileW(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info;
     const bool known =
@@ -272,15 +270,14 @@ int CVoFileFind::FindFile(const char* pattern) {
     WIN32_FIND_DATAW found;
     FindHandle find(pattern, &found);
     if (!find.IsOpen()) return GetSize();
-    WIN32_FIND_DATAA data;
     bool skipNoted = false;
     do {
         if (IsDotEntry(found.cFileName) || IsFolder(found)) continue;
-        if (!ToAnsiFindData(found, &data)) {
+        if (!IsUsableEntry(found)) {
             if (!NoteSkipped(folder, &skipNoted)) return 0;
             continue;
         }
-        if (!AppendRecord(m_array, data, folder)) return 0;
+        if (!AppendRecord(m_array, found, folder)) return 0;
     } while (find.Next(&found));
     return GetSize();
 }
@@ -329,33 +326,42 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
         WIN32_FIND_DATAW found;
         FindHandle find(here + mask, &found);
         if (!find.IsOpen()) return true;
-        WIN32_FIND_DATAA data;
         bool skipNoted = false;
         do {
             if (IsDotEntry(found.cFileName)) continue;
-            if (!ToAnsiFindData(found, &data)) {
+            if (!IsUsableEntry(found)) {
                 if (!NoteSkipped(recordFolder, &skipNoted)) return false;
                 continue;
             }
             if (!IsFolder(found)) {
-                if (!AppendRecord(m_array, data, recordFolder)) return false;
+                if (!AppendRecord(m_array, found, recordFolder)) return false;
                 continue;
             }
-            // Room for the name, the '\' the callee appends, and the terminator.
-            const size_t nameLength = strnlen(data.cFileName, MAX_PATH);
-            if (length + nameLength + 1 >= MAX_PATH) continue;
-            std::memcpy(folder + length, data.cFileName, nameLength);
-            folder[length + nameLength] = '\0';
-            m_pWalk->enteringLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-            const bool ok = FindFileSubFolder(folder, mask);
-            folder[length] = '\0';  // back to "here", whatever an override left behind
+            const bool link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            char name[MAX_PATH];
+            bool ok = true;
+            if (!_WideToExactAnsi(found.cFileName, name, MAX_PATH)) {
+                // No Shift-JIS path can name it: on through its UTF-16 path.
+                const std::wstring wideHere = ToWide(here);
+                m_pWalk->enteringLink = link;
+                if (!wideHere.empty()) ok = FindFileWideFolder(wideHere + found.cFileName + L"\\", ToWide(mask));
+            } else {
+                // Room for the name, the '\' the callee appends, and the terminator.
+                const size_t nameLength = std::strlen(name);
+                if (length + nameLength + 1 >= MAX_PATH) continue;
+                std::memcpy(folder + length, name, nameLength);
+                folder[length + nameLength] = '\0';
+                m_pWalk->enteringLink = link;
+                ok = FindFileSubFolder(folder, mask);
+                folder[length] = '\0';  // back to "here", whatever an override left behind
+            }
             if (!ok) return false;
         } while (find.Next(&found));
         return true;
     };
 
     bool ok = true;
-    switch (m_pWalk->Enter(folder, !walkEnd.owner)) {
+    switch (m_pWalk->Enter(ToWide(folder), !walkEnd.owner)) {
     case Walk::Search:
         // The pattern here + mask must stay within the platform's path limit.
         if (length + std::strlen(mask) < MAX_PATH) ok = searchHere();
@@ -369,4 +375,45 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
     }
     LeaveFolder(folder);
     return ok;
+}
+
+bool CVoFileFind::FindFileWideFolder(const std::wstring& folder, const std::wstring& mask) {
+    try {
+        switch (m_pWalk->Enter(folder, true)) {
+        case Walk::Search:
+            break;
+        case Walk::Pass:
+            return true;
+        case Walk::NoMemory:
+            ShowNoMemory();
+            return false;
+        }
+        if (folder.size() + mask.size() >= MAX_PATH) return true;
+        const std::wstring recordWide = folder.substr(0, folder.size() - 1);
+        const CString recordFolder = _WideToShownAnsi(recordWide.c_str());
+
+        WIN32_FIND_DATAW found;
+        FindHandle find(folder + mask, &found);
+        if (!find.IsOpen()) return true;
+        bool skipNoted = false;
+        do {
+            if (IsDotEntry(found.cFileName)) continue;
+            if (!IsUsableEntry(found)) {
+                if (!NoteSkipped(recordFolder, &skipNoted)) return false;
+                continue;
+            }
+            if (!IsFolder(found)) {
+                if (!AppendRecord(m_array, found, recordFolder, recordWide)) return false;
+                continue;
+            }
+            const std::wstring subfolder = folder + found.cFileName + L"\\";
+            if (subfolder.size() >= MAX_PATH) continue;
+            m_pWalk->enteringLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if (!FindFileWideFolder(subfolder, mask)) return false;
+        } while (find.Next(&found));
+        return true;
+    } catch (const std::bad_alloc&) {
+        ShowNoMemory();
+        return false;
+    }
 }

@@ -4,6 +4,8 @@
 
 #include "Win32FindData.h"
 
+#include <string>
+
 // The virtual operations are declared in the order of the exported table:
 // FindFile(pattern), the destructor, FindFileSubFolder.
 class VOKIT_API CVoFileFind {
@@ -21,8 +23,8 @@ public:
     void ResetContent();
 
     // Entries (files, and folders of a subfolder search) left out because
-    // their names cannot be used in a path: no exact form in code page 932,
-    // or not a plain name (see _IsPlainName). Counted over all searches
+    // their names cannot be used in a path: not a plain name (see
+    // _IsPlainNameW: a dot or space at the end). Counted over all searches
     // since the last ResetContent.
     int GetSkippedCount() const;
     // The folders that held them, each once, in the order met, without a
@@ -39,7 +41,9 @@ public:
 protected:
     // Searches folder and its subfolders, working in the caller's buffer of
     // MAX_PATH bytes; false only when memory ran out. Each physical folder
-    // is searched once per call, also when links lead to it again.
+    // is searched once per call, also when links lead to it again. A
+    // subfolder whose name code page 932 cannot hold is searched (with its
+    // own subfolders) through its UTF-16 path, not through this function.
     virtual bool FindFileSubFolder(char* folder, const char* mask);
 
     CPtrArray m_array;  // CWin32FindData*, owned
@@ -50,6 +54,8 @@ private:
     // Counts one entry of folder left out; the first one of an enumeration
     // (*noted still false) also lists the folder. False when memory ran out.
     bool NoteSkipped(const CString& folder, bool* noted);
+    // Searches the UTF-16 folder (ending in '\') and its subfolders.
+    bool FindFileWideFolder(const std::wstring& folder, const std::wstring& mask);
 
     int m_nSkipped;
     CStringArray m_skippedFolders;

@@ -103,6 +103,34 @@ TEST(FileItemListNames, OnlyTheNextNameChanges) {
     EXPECT_EQ("a.jpg,b.jpg", Names(list));
 }
 
+// A name only UTF-16 can hold goes into its new name in its real form: its
+// own name or extension is never replaced by the form the list shows.
+TEST(FileItemListNames, NamesOnlyInUtf16KeepTheirRealForm) {
+    CFileItemList list;
+    CFileItem found;
+    found.m_strFolder = "C:\\In";
+    found.SetWideName(L"\u00e4.jpg");
+    list.Add(&found);
+    found.SetWideName(L"caf\uAC00.\U0001F600");
+    list.Add(&found);
+    AddNamed(list, "C:\\In", "plain.jpg");
+    auto wideNewNames = [&list] {
+        std::vector<std::wstring> names;
+        for (POSITION pos = list.m_list.GetHeadPosition(); pos;)
+            names.push_back(static_cast<const CFileItem*>(list.m_list.GetNext(pos))->GetWideNewName());
+        return names;
+    };
+
+    list.MakeNewNames("p", 2, 1, false);
+    EXPECT_EQ((std::vector<std::wstring>{L"\u00e401.jpg", L"caf\uAC0002.\U0001F600", L"plain03.jpg"}), wideNewNames());
+    list.MakeNewNames("p", 2, 1, true);
+    EXPECT_EQ((std::vector<std::wstring>{L"p01.jpg", L"p02.\U0001F600", L"p03.jpg"}), wideNewNames());
+    EXPECT_EQ("p01.jpg,p02.?,p03.jpg", NewNames(list));
+    // A base name with no real form makes names no file can be given.
+    list.MakeNewNames("b\x81", 0, 1, true);
+    EXPECT_EQ((std::vector<std::wstring>{L"", L"", L""}), wideNewNames());
+}
+
 // ---- Adding and ownership --------------------------------------------------
 
 TEST(FileItemList, AddAppendsACopyOfAllFiveFields) {

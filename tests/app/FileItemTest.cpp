@@ -1,6 +1,7 @@
 // Tests of CFileItem: the number text, sort keys, equality, and the copy and
 // rename of one real file.
 #include "FileItem.h"
+#include "WideName.h"
 
 #include "TempDir.h"
 
@@ -31,20 +32,25 @@ std::string Str(const CString& text) { return std::string(static_cast<LPCSTR>(te
 
 // A copy that breaks off part way, as on a full disk: the new file gets half
 // the bytes (and the original's read-only flag), then the copy fails.
-BOOL WINAPI CopyHalfThenFail(LPCSTR from, LPCSTR to, BOOL failIfExists) {
-    const std::string data = TempDir::ReadFile(from);
-    HANDLE file = CreateFileA(to, GENERIC_WRITE, 0, nullptr, failIfExists ? CREATE_NEW : CREATE_ALWAYS, 0, nullptr);
+BOOL WINAPI CopyHalfThenFail(LPCWSTR from, LPCWSTR to, BOOL failIfExists) {
+    HANDLE source = CreateFileW(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (source == INVALID_HANDLE_VALUE) return FALSE;
+    char data[64] = {};
+    DWORD read = 0;
+    ReadFile(source, data, sizeof data, &read, nullptr);
+    CloseHandle(source);
+    HANDLE file = CreateFileW(to, GENERIC_WRITE, 0, nullptr, failIfExists ? CREATE_NEW : CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FALSE;
     DWORD written = 0;
-    WriteFile(file, data.data(), static_cast<DWORD>(data.size() / 2), &written, nullptr);
+    WriteFile(file, data, read / 2, &written, nullptr);
     CloseHandle(file);
-    SetFileAttributesA(to, GetFileAttributesA(from) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(to, GetFileAttributesW(from) & FILE_ATTRIBUTE_READONLY);
     SetLastError(ERROR_DISK_FULL);
     return FALSE;
 }
 
 // A copy that fails before it makes anything.
-BOOL WINAPI FailToCopy(LPCSTR, LPCSTR, BOOL) {
+BOOL WINAPI FailToCopy(LPCWSTR, LPCWSTR, BOOL) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
 }
@@ -130,7 +136,7 @@ protected:
     static void ResetRunGlobals() {
         g_bMoveRename = false;
         g_strMoveFolder.Empty();
-        g_pfnCopyFile = &CopyFileA;
+        g_pfnCopyFile = &CopyFileW;
     }
 
     static CFileItem ItemFor(const std::string& folder, const std::string& name, const std::string& newName) {
@@ -307,9 +313,52 @@ TEST_F(FileItemRename, ACopyThatFailsPartWayIsRemovedAndNothingElse) {
     EXPECT_EQ("0123456789", TempDir::ReadFile(dir / "In\\a.txt"));
 
     // Nothing is left to block the next run.
-    g_pfnCopyFile = &CopyFileA;
+    g_pfnCopyFile = &CopyFileW;
     CFileItem item = ItemFor(dir / "In", "a.txt", "z.txt");
     ASSERT_TRUE(item.Rename());
     EXPECT_EQ("0123456789", TempDir::ReadFile(dir / "Out\\z.txt"));
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Names that code page 932 cannot hold: through the ANSI functions "ä.txt"
+// named "a.txt" beside it and a folder "한" named none. The real paths
+// rename the right file; the shown forms follow, marked.
+TEST_F(FileItemRename, NamesOnlyInUtf16AreCopiedAndRenamedThroughTheirRealPaths) {
+    const std::wstring in = std::wstring(dir.Path().begin(), dir.Path().end()) + L"\\\uD55C";
+    ASSERT_TRUE(TempDir::MakeWideDir(dir.Path(), L"\uD55C"));
+    ASSERT_TRUE(TempDir::WriteWideFile(dir.Path(), L"\uD55C\\\u00e4.txt", "real"));
+    ASSERT_TRUE(TempDir::WriteWideFile(dir.Path(), L"\uD55C\\a.txt", "look-alike"));
+
+    CFileItem item;
+    item.SetWideFolder(in);
+    item.SetWideName(L"\u00e4.txt");
+    item.SetWideNewName(L"\u00e41.txt");
+    EXPECT_TRUE(item.HasWideName());
+    EXPECT_EQ("※a.txt", Str(item.GetShownName()));
+    ASSERT_TRUE(item.Rename());
+    EXPECT_EQ(L"\u00e41.txt", item.m_wstrName);
+    EXPECT_EQ(L"\u00e4.txt", item.m_wstrNewName);
+    EXPECT_EQ("a1.txt", Str(item.m_strName));
+
+    // A name with an exact form is kept as Shift-JIS alone; device names are refused.
+    item.SetWideNewName(L"CON.txt");
+    EXPECT_FALSE(item.Rename());
+    item.SetWideNewName(L"plain.txt");
+    EXPECT_TRUE(item.m_wstrNewName.empty());
+    ASSERT_TRUE(item.Rename());
+    EXPECT_TRUE(item.m_wstrName.empty());
+    EXPECT_EQ("plain.txt", Str(item.GetShownName()));
+
+    // Copied into a destination with a Shift-JIS path, under its real name.
+    const std::string out = dir.MakeDir("Out");
+    CopyInto(out);
+    item.SetWideNewName(L"\uD55C.txt");
+    ASSERT_TRUE(item.Rename());
+    EXPECT_EQ(out, Str(item.m_strFolder));
+    EXPECT_TRUE(item.m_wstrFolder.empty());
+    const std::wstring wideOut(out.begin(), out.end());
+    EXPECT_EQ("real", TempDir::ReadWideFile(wideOut + L"\\\uD55C.txt"));
+    EXPECT_FALSE(TempDir::Exists(out + "\\plain.txt"));
+    EXPECT_EQ("real", TempDir::ReadWideFile(in + L"\\plain.txt"));
+    EXPECT_EQ("look-alike", TempDir::ReadWideFile(in + L"\\a.txt"));
 }

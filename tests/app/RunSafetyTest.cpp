@@ -32,17 +32,6 @@ std::wstring Wide(const std::string& ansi) {
     return wide;
 }
 
-std::string ReadWide(const std::wstring& path) {
-    std::string data;
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return data;
-    char buf[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) data.append(buf, got);
-    CloseHandle(h);
-    return data;
-}
-
 // Every file of a folder (not descending) with its content, by its real
 // (UTF-16) name, so that names the code page cannot hold are seen too.
 std::map<std::wstring, std::string> Snapshot(const std::string& folder) {
@@ -53,7 +42,7 @@ std::map<std::wstring, std::string> Snapshot(const std::string& folder) {
     if (h == INVALID_HANDLE_VALUE) return files;
     do {
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files[fd.cFileName] = ReadWide(wideFolder + L"\\" + fd.cFileName);
+            files[fd.cFileName] = TempDir::ReadWideFile(wideFolder + L"\\" + fd.cFileName);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return files;
@@ -158,36 +147,43 @@ TEST_F(RunSafety, ACopyNeverReplacesWhatTheDestinationHolds) {
 
 // Through the ANSI functions "ä.jpg" came back as "a.jpg", so the copy run
 // copied a.jpg twice and the rename run renamed a.jpg in its place; Hangul
-// came back as '?', a pattern that matched cafX.jpg. Such files are now not
-// listed, and no run touches them.
-TEST_F(RunSafety, NamesTheCodePageCannotHoldAreNeitherListedNorTouched) {
+// came back as '?', a pattern that matched cafX.jpg. Such files are now
+// listed by their real names, and every step reaches the file it names.
+TEST_F(RunSafety, NamesTheCodePageCannotHoldAreCopiedAndRenamedAsThemselves) {
     const std::string in = dir.MakeDir("in");
     const std::string out = dir.MakeDir("out");
     dir.WriteFile("in\\a.jpg", "A");
     dir.WriteFile("in\\cafX.jpg", "X");
-    for (const wchar_t* name : {L"\u00e4.jpg", L"caf\uAC00.jpg"}) ASSERT_TRUE(TempDir::WriteWideFile(in, name, "U"));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"\u00e4.jpg", "umlaut"));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"caf\uAC00.jpg", "hangul"));
     const auto before = Snapshot(in);
 
     CVoFileFind finder;
     finder.FindFile(in.c_str(), "*.*", false);
-    EXPECT_EQ(2, finder.GetSkippedCount());
+    EXPECT_EQ(0, finder.GetSkippedCount());
     list.AddFound(finder);
-    ASSERT_EQ(2, list.m_list.GetCount());
+    ASSERT_EQ(4, list.m_list.GetCount());
     g_bMoveRename = true;
     g_strMoveFolder = out.c_str();
     EXPECT_EQ("", Run());
-    EXPECT_EQ((std::multiset<std::string>{"A", "X"}), Contents(Snapshot(out)));
+    EXPECT_EQ(Contents(before), Contents(Snapshot(out)));
     EXPECT_EQ(before, Snapshot(in));
 
+    // With the rename flag off each file keeps its own name before the number.
     list.RemoveAll();
     g_bMoveRename = false;
     SearchAndAdd(in);
-    EXPECT_EQ("", Run());
-    auto after = Snapshot(in);
-    EXPECT_EQ((std::multiset<std::string>{"A", "X", "U", "U"}), Contents(after));
-    EXPECT_EQ("U", after[L"\u00e4.jpg"]);
-    EXPECT_EQ("U", after[L"caf\uAC00.jpg"]);
-    EXPECT_EQ(0u, after.count(L"a.jpg") + after.count(L"cafX.jpg"));
+    list.MakeNewNames("", 0, 1, false);
+    std::map<std::wstring, std::string> expected;
+    for (POSITION pos = list.m_list.GetHeadPosition(); pos;) {
+        const CFileItem* item = static_cast<const CFileItem*>(list.m_list.GetNext(pos));
+        expected[item->GetWideNewName()] = before.at(item->GetWideName());
+    }
+    MessageBoxCapture boxes;
+    EXPECT_EQ("", std::string(list.Execute()));
+    EXPECT_EQ(expected, Snapshot(in));
+    EXPECT_EQ(1u, expected.count(L"\u00e42.jpg") + expected.count(L"\u00e41.jpg") + expected.count(L"\u00e43.jpg") +
+                      expected.count(L"\u00e44.jpg"));
 }
 
 TEST_F(RunSafety, LongPathsFailCleanly) {

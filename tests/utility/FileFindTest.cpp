@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
+#include <tuple>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,13 +54,6 @@ bool MakeLong(const std::string& path, bool folder) {
     if (folder) return CreateDirectoryW(LongPath(path).c_str(), nullptr) != FALSE;
     HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     return file != INVALID_HANDLE_VALUE && CloseHandle(file);
-}
-
-std::vector<std::string> Folders(const CStringArray& folders) {
-    std::vector<std::string> list;
-    for (int i = 0; i < folders.GetSize(); ++i) list.emplace_back(folders[i]);
-    std::sort(list.begin(), list.end());
-    return list;
 }
 
 // Counts the folders entered; stops a search that would not end.
@@ -220,8 +215,10 @@ TEST(FileFind, DeepTreeStopsAtTheWorkingPathLimit) {
 
 // Through the ANSI functions ä.jpg came back as a.jpg (another file), and the
 // folders "q¥..¥..¥outside" and "z¥.." as paths out of the search or back
-// onto it. Such names are left out and counted, never turned into paths.
-TEST(FileFind, NamesWithoutAnExactFormAreLeftOutCountedAndNeverEntered) {
+// onto it. Such names are recorded with their real form beside a form to
+// show, and such folders are searched through their real path, so nothing
+// outside the search is reached. Only names no path can carry are left out.
+TEST(FileFind, NamesWithoutAnExactFormComeWithTheirRealFormAndFoldersAreSearchedThroughIt) {
     TempDir dir;
     dir.WriteFile("outside\\secret.jpg");
     const std::string in = dir.MakeDir("in");
@@ -231,37 +228,67 @@ TEST(FileFind, NamesWithoutAnExactFormAreLeftOutCountedAndNeverEntered) {
     ASSERT_TRUE(TempDir::MakeWideDir(in, L"q\u00a5..\u00a5..\u00a5outside"));
     ASSERT_TRUE(TempDir::MakeWideDir(in, L"z\u00a5.."));
     ASSERT_TRUE(TempDir::WriteWideFile(in + "\\sub", L"\uAC00.txt"));
+    ASSERT_TRUE(TempDir::MakeWideDir(in, L"\uD55C"));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"\uD55C\\c.jpg"));
+    ASSERT_TRUE(TempDir::MakeWideDir(in, L"\uD55C\\deeper"));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"\uD55C\\deeper\\\u00e9.jpg"));
+    // Names no path can carry: "dot." would name "dot", the folder "space "
+    // would be searched as "space", and so would "z¥.." as "z¥".
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"dot."));
+    ASSERT_TRUE(TempDir::MakeWideDir(in, L"space "));
+    ASSERT_TRUE(TempDir::WriteWideFile(in, L"space \\inside.jpg"));
 
+    // (shown folder, shown name, real folder, real name); the real ones are
+    // empty where the shown form is the real one.
+    typedef std::tuple<std::string, std::string, std::wstring, std::wstring> Record;
+    std::multiset<Record> found;
     CVoFileFind finder;
     EXPECT_TRUE(finder.FindFile(in.c_str(), "*.*", true));
-    EXPECT_EQ(Sorted(Entries{{in, "a.jpg"}, {in, "longer name.jpeg"}, {in, "ソ.txt"}, {in + "\\sub", "b.jpg"}}),
-              Sorted(Collected(finder)));
-    EXPECT_EQ(5, finder.GetSkippedCount());
-    EXPECT_EQ((std::vector<std::string>{in, in + "\\sub"}), Folders(finder.GetSkippedFolders()));
+    for (int i = 0; i < finder.GetSize(); ++i) {
+        const CWin32FindData& record = finder[i];
+        found.emplace(std::string(record.m_strPath), std::string(record.GetFileName()), record.m_wstrPath,
+                      record.m_wstrFileName);
+    }
+    const std::wstring wideIn(in.begin(), in.end());
+    const std::multiset<Record> expected = {
+        {in, "a.jpg", L"", L""},
+        {in, "longer name.jpeg", L"", L""},
+        {in, "ソ.txt", L"", L""},
+        {in + "\\sub", "b.jpg", L"", L""},
+        {in, "a.jpg", L"", L"\u00e4.jpg"},
+        {in + "\\sub", "?.txt", L"", L"\uAC00.txt"},
+        {in, "?.jpg", L"", L"\U0001F600.jpg"},
+        {in + "\\?", "c.jpg", wideIn + L"\\\uD55C", L""},
+        {in + "\\?\\deeper", "e.jpg", wideIn + L"\\\uD55C\\deeper", L"\u00e9.jpg"},
+    };
+    EXPECT_TRUE(expected == found);
+    EXPECT_EQ(3, finder.GetSkippedCount());
+    ASSERT_EQ(1, finder.GetSkippedFolders().GetSize());
+    EXPECT_EQ(in, std::string(finder.GetSkippedFolders()[0]));
+    EXPECT_EQ(L"\u00e4.jpg", [&] {
+        for (int i = 0; i < finder.GetSize(); ++i)
+            if (finder[i].HasWideName() && finder[i].GetFileName() == "a.jpg") return finder[i].GetWideFileName();
+        return std::wstring();
+    }());
 
-    // The short name comes along, converted the same way.
+    // The short name comes along when it converts exactly.
     WIN32_FIND_DATAA ansi;
     HANDLE find = FindFirstFileA((in + "\\longer name.jpeg").c_str(), &ansi);
     ASSERT_NE(INVALID_HANDLE_VALUE, find);
     FindClose(find);
     for (int i = 0; i < finder.GetSize(); ++i) {
         if (finder[i].GetFileName() == "longer name.jpeg") {
-            EXPECT_STRNE("", ansi.cAlternateFileName);
             EXPECT_STREQ(ansi.cAlternateFileName, finder[i].cAlternateFileName);
         }
     }
 
-    // Without subfolders only files count; a second search adds to the count.
+    // Without subfolders only the files of the folder, wide names too.
     CVoFileFind flat;
     EXPECT_TRUE(flat.FindFile(in.c_str(), "*.*", false));
-    EXPECT_EQ(3, flat.GetSize());
-    EXPECT_EQ(2, flat.GetSkippedCount());
-    flat.FindFile(in.c_str(), "*.jpg", false);
-    EXPECT_EQ(4, flat.GetSkippedCount());
-    EXPECT_EQ(1, flat.GetSkippedFolders().GetSize());
-    flat.ResetContent();
-    EXPECT_EQ(0, flat.GetSkippedCount());
-    EXPECT_EQ(0, flat.GetSkippedFolders().GetSize());
+    int wide = 0;
+    for (int i = 0; i < flat.GetSize(); ++i) wide += flat[i].HasWideName() ? 1 : 0;
+    EXPECT_EQ(5, flat.GetSize());
+    EXPECT_EQ(2, wide);
 }
 
 // Two links back to the top folder made the search run on without end. A
