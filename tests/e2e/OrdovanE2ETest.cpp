@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,45 @@ HWND IconOf(HWND dialog) {
         if (WindowClass(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) return child;
     }
     return nullptr;
+}
+
+typedef std::map<std::wstring, std::string> WideFiles;  // real (UTF-16) name -> content
+
+// Every file of folder by its real name, with its content.
+WideFiles WideFolderFiles(const std::string& folder) {
+    WideFiles files;
+    const std::wstring wide(folder.begin(), folder.end());  // the test's folders are ASCII
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((wide + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = TempDir::ReadWideFile(wide + L"\\" + found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+// a.jpg beside names code page 932 cannot hold: through the ANSI functions
+// "ä.jpg" would be "a.jpg", and the emoji and the Hangul letter both "?".
+const WideFiles kForeignNames = {
+    {L"a.jpg", "plain a"}, {L"\u00e4.jpg", "a with umlaut"}, {L"\U0001F600.jpg", "emoji"}, {L"\uD55C.jpg", "hangul"}};
+
+// files after a run with the rename flag off and numbers 1, 2, ...: each
+// file keeps its own name with one number in front of ".jpg". Gives the
+// original names in list order (empty when the names are not so).
+std::vector<std::wstring> NumberedOwnNames(const WideFiles& originals, const WideFiles& files) {
+    std::vector<std::wstring> order(originals.size());
+    for (const auto& original : originals) {
+        const std::wstring stem = original.first.substr(0, original.first.size() - 4);
+        for (size_t n = 1; n <= originals.size(); ++n) {
+            const auto file = files.find(stem + std::to_wstring(n) + L".jpg");
+            if (file != files.end() && file->second == original.second) order[n - 1] = original.first;
+        }
+    }
+    for (const std::wstring& name : order)
+        if (name.empty()) return std::vector<std::wstring>();
+    return order;
 }
 
 class OrdovanE2E : public ::testing::Test {
@@ -283,6 +323,61 @@ TEST_F(OrdovanE2E, CopiesIntoTheSecondFolderAndRenamesTheCopies) {
     EXPECT_EQ(out, app.CellText(0, 2));  // the list now names the copies
     ASSERT_TRUE(app.Close()) << app.Error();
     EXPECT_EQ(out, Ini("RecentMoveFolder", "0"));
+}
+
+// A folder holding a.jpg, ä.jpg, 😀.jpg and 한.jpg: all four are listed
+// (three of them marked), each run renames the file it names, and with the
+// rename flag off each file keeps its own name.
+TEST_F(OrdovanE2E, RenumbersFilesWhoseNamesTheCodePageCannotHold) {
+    const std::string photos = dir.MakeDir("Photos");
+    for (const auto& file : kForeignNames) ASSERT_TRUE(TempDir::WriteWideFile(photos, file.first, file.second));
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ASSERT_TRUE(app.SetTargetFolder(photos)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(4)) << app.Error();
+    std::multiset<std::string> shown;
+    for (const std::string& name : ListedNames()) shown.insert(name);
+    EXPECT_EQ((std::multiset<std::string>{"a.jpg", "※a.jpg", "※?.jpg", "※?.jpg"}), shown);
+
+    ASSERT_TRUE(app.SetStartNumber("1")) << app.Error();
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+    const std::vector<std::wstring> order = NumberedOwnNames(kForeignNames, WideFolderFiles(photos));
+    ASSERT_EQ(4u, order.size()) << "each file under its own name and a number";
+
+    // The second run starts from the names the first one left.
+    SetNaming("photo", 0, "1", "photo1.xxx ～ photo2147483647.xxx");
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+    WideFiles renamed;
+    for (size_t i = 0; i < order.size(); ++i)
+        renamed[L"photo" + std::to_wstring(i + 1) + L".jpg"] = kForeignNames.at(order[i]);
+    EXPECT_EQ(renamed, WideFolderFiles(photos));
+    EXPECT_EQ((std::vector<std::string>{"photo1.jpg", "photo2.jpg", "photo3.jpg", "photo4.jpg"}), ListedNames());
+    ASSERT_TRUE(app.Close()) << app.Error();
+}
+
+TEST_F(OrdovanE2E, CopiesFilesWhoseNamesTheCodePageCannotHoldUnderTheirOwnNames) {
+    const std::string in = dir.MakeDir("In");
+    const std::string out = dir.MakeDir("Out");
+    for (const auto& file : kForeignNames) ASSERT_TRUE(TempDir::WriteWideFile(in, file.first, file.second));
+
+    ASSERT_TRUE(app.Start(program)) << app.Error();
+    ASSERT_TRUE(app.SetTargetFolder(in)) << app.Error();
+    ASSERT_TRUE(app.SearchAndAdd(4)) << app.Error();
+    ASSERT_TRUE(app.SetChecked(kCopyFirst, true)) << app.Error();
+    ASSERT_TRUE(app.SetCopyFolder(out)) << app.Error();
+    ASSERT_TRUE(app.SetStartNumber("1")) << app.Error();
+    std::string report;
+    ASSERT_TRUE(app.Run(&report)) << app.Error();
+    EXPECT_EQ("", report);
+
+    EXPECT_EQ(kForeignNames, WideFolderFiles(in));  // the originals are untouched
+    EXPECT_EQ(4u, NumberedOwnNames(kForeignNames, WideFolderFiles(out)).size());
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(out, app.CellText(row, 2));
+    ASSERT_TRUE(app.Close()) << app.Error();
 }
 
 TEST_F(OrdovanE2E, KeepsTheSettingsFromOneStartToTheNext) {
