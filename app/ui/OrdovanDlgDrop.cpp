@@ -5,8 +5,9 @@
 // folder. A dropped file is looked up by the same file finder, in its folder
 // with its own name as the mask. Either way every entry comes from a find
 // record through the item list's AddFound: a file already listed is not
-// listed again, and a name that cannot be used in a path (no exact Shift-JIS
-// form) is left out and reported, as the search does.
+// listed again, and a name no path can carry is left out and reported, as
+// the search does. A path that code page 932 cannot hold is searched
+// through its UTF-16 form; such a folder cannot become the target folder.
 #include "OrdovanDlg.h"
 
 #include "resource.h"
@@ -19,7 +20,6 @@
 namespace {
 
 const char kEveryFile[] = "*.*";  // the mask of "検索&&追加(&L)"
-const UINT kCodePage = 932;
 
 // The dropped paths, in the order of the drop.
 std::vector<std::wstring> DroppedPaths(HDROP hDrop) {
@@ -49,22 +49,6 @@ bool ToExactAnsi(const std::wstring& wide, std::string* ansi) {
     return true;
 }
 
-// Only to be read by the user: a folder (without its trailing '\') in code
-// page 932, with '?' for what that cannot hold, never a look-alike.
-CString ShownFolder(std::wstring folder) {
-    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-    std::string text(folder.size() * 2 + 1, '\0');
-    ::WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, folder.c_str(), -1, &text[0], AfxSizeToInt(text.size()), "?",
-                          nullptr);
-    return text.c_str();
-}
-
-void AddOnce(CStringArray& list, const CString& text) {
-    for (int i = 0; i < list.GetSize(); ++i)
-        if (list[i] == text) return;
-    list.Add(text);
-}
-
 }  // namespace
 
 void COrdovanDlg::OnDropFiles(HDROP hDropInfo) {
@@ -84,8 +68,6 @@ void COrdovanDlg::AddDropped(const std::vector<std::wstring>& paths) {
     UpdateData(TRUE);
 
     CVoFileFind finder;
-    int skipped = 0;
-    CStringArray skippedFolders;
     bool targetSet = false;
     for (const std::wstring& path : paths) {
         const DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -93,8 +75,10 @@ void COrdovanDlg::AddDropped(const std::vector<std::wstring>& paths) {
         const std::wstring wideFolder = FolderOf(path);
         std::string ansi;
         if (!ToExactAnsi(path, &ansi)) {
-            ++skipped;
-            AddOnce(skippedFolders, ShownFolder(wideFolder));
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                finder.FindFileWide(path.c_str(), L"*.*", m_bSubFolder != FALSE);
+            else
+                finder.FindFileWide(wideFolder.c_str(), path.substr(wideFolder.size()).c_str(), false);
             continue;
         }
         // Beyond the ANSI functions' path limit, as the search leaves such.
@@ -118,7 +102,5 @@ void COrdovanDlg::AddDropped(const std::vector<std::wstring>& paths) {
     m_fileList.AddFound(finder);
     RefreshList();
 
-    const CStringArray& found = finder.GetSkippedFolders();
-    for (int i = 0; i < found.GetSize(); ++i) AddOnce(skippedFolders, found[i]);
-    ReportSkipped(skipped + finder.GetSkippedCount(), skippedFolders);
+    ReportSkipped(finder.GetSkippedCount(), finder.GetSkippedFolders());
 }

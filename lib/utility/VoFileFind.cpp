@@ -221,6 +221,23 @@ bool CVoFileFind::FindFile(const char* path, const char* mask, bool subFolder) {
     return FindFileSubFolder(folder, mask);
 }
 
+bool CVoFileFind::FindFileWide(const wchar_t* path, const wchar_t* mask, bool subFolder) {
+    if (!path || !*path) return subFolder || GetSize() != 0;
+    try {
+        std::wstring folder(path);
+        if (folder.back() != L'\\') folder += L'\\';
+        Walk walk;
+        Walk* const outer = m_pWalk;
+        m_pWalk = &walk;
+        const bool ok = FindFileWideFolder(folder, mask ? mask : L"", subFolder, false);
+        m_pWalk = outer;
+        return subFolder ? ok : GetSize() != 0;
+    } catch (const std::bad_alloc&) {
+        ShowNoMemory();
+        return false;
+    }
+}
+
 int CVoFileFind::GetSize() const { return m_array.GetSize(); }
 
 CWin32FindData& CVoFileFind::operator[](int index) {
@@ -344,7 +361,8 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
                 // No Shift-JIS path can name it: on through its UTF-16 path.
                 const std::wstring wideHere = ToWide(here);
                 m_pWalk->enteringLink = link;
-                if (!wideHere.empty()) ok = FindFileWideFolder(wideHere + found.cFileName + L"\\", ToWide(mask));
+                if (!wideHere.empty())
+                    ok = FindFileWideFolder(wideHere + found.cFileName + L"\\", ToWide(mask), true, true);
             } else {
                 // Room for the name, the '\' the callee appends, and the terminator.
                 const size_t nameLength = std::strlen(name);
@@ -377,20 +395,28 @@ bool CVoFileFind::FindFileSubFolder(char* folder, const char* mask) {
     return ok;
 }
 
-bool CVoFileFind::FindFileWideFolder(const std::wstring& folder, const std::wstring& mask) {
+bool CVoFileFind::FindFileWideFolder(const std::wstring& folder, const std::wstring& mask, bool subFolders,
+                                     bool nested) {
     try {
-        switch (m_pWalk->Enter(folder, true)) {
-        case Walk::Search:
-            break;
-        case Walk::Pass:
-            return true;
-        case Walk::NoMemory:
-            ShowNoMemory();
-            return false;
+        if (subFolders) {
+            switch (m_pWalk->Enter(folder, nested)) {
+            case Walk::Search:
+                break;
+            case Walk::Pass:
+                return true;
+            case Walk::NoMemory:
+                ShowNoMemory();
+                return false;
+            }
         }
         if (folder.size() + mask.size() >= MAX_PATH) return true;
-        const std::wstring recordWide = folder.substr(0, folder.size() - 1);
-        const CString recordFolder = _WideToShownAnsi(recordWide.c_str());
+        // A folder with an exact Shift-JIS form is recorded as the other
+        // searches record it; any other by its real form beside one to show.
+        std::wstring recordWide = folder.substr(0, folder.size() - 1);
+        char exact[MAX_PATH];
+        const bool exactFolder = _WideToExactAnsi(recordWide.c_str(), exact, MAX_PATH) != FALSE;
+        const CString recordFolder = exactFolder ? CString(exact) : _WideToShownAnsi(recordWide.c_str());
+        if (exactFolder) recordWide.clear();
 
         WIN32_FIND_DATAW found;
         FindHandle find(folder + mask, &found);
@@ -398,6 +424,7 @@ bool CVoFileFind::FindFileWideFolder(const std::wstring& folder, const std::wstr
         bool skipNoted = false;
         do {
             if (IsDotEntry(found.cFileName)) continue;
+            if (IsFolder(found) && !subFolders) continue;
             if (!IsUsableEntry(found)) {
                 if (!NoteSkipped(recordFolder, &skipNoted)) return false;
                 continue;
@@ -409,7 +436,7 @@ bool CVoFileFind::FindFileWideFolder(const std::wstring& folder, const std::wstr
             const std::wstring subfolder = folder + found.cFileName + L"\\";
             if (subfolder.size() >= MAX_PATH) continue;
             m_pWalk->enteringLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-            if (!FindFileWideFolder(subfolder, mask)) return false;
+            if (!FindFileWideFolder(subfolder, mask, true, true)) return false;
         } while (find.Next(&found));
         return true;
     } catch (const std::bad_alloc&) {

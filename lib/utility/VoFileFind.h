@@ -17,6 +17,10 @@ public:
     // Appends the files of path matching mask (and of its subfolders whose
     // names match it, when subFolder). See the .cpp for the results.
     bool FindFile(const char* path, const char* mask, bool subFolder);
+    // The same for a folder given by its UTF-16 path and mask, for paths
+    // that code page 932 cannot hold (records as of a subfolder with such a
+    // name, see Win32FindData.h).
+    bool FindFileWide(const wchar_t* path, const wchar_t* mask, bool subFolder);
     int GetSize() const;
     CWin32FindData& operator[](int index);
     // Deletes every record and forgets the entries left out.
@@ -54,8 +58,9 @@ private:
     // Counts one entry of folder left out; the first one of an enumeration
     // (*noted still false) also lists the folder. False when memory ran out.
     bool NoteSkipped(const CString& folder, bool* noted);
-    // Searches the UTF-16 folder (ending in '\') and its subfolders.
-    bool FindFileWideFolder(const std::wstring& folder, const std::wstring& mask);
+    // Searches the UTF-16 folder (ending in '\'), and with subFolders its
+    // subfolders; nested: entered from a folder of the same walk.
+    bool FindFileWideFolder(const std::wstring& folder, const std::wstring& mask, bool subFolders, bool nested);
 
     int m_nSkipped;
     CStringArray m_skippedFolders;
