@@ -30,6 +30,20 @@ void CopyShown(char (&dst)[N], const CString& text) {
     dst[length] = '\0';
 }
 
+// Copies the eight 32-bit fields before the names (attributes to
+// dwReserved1) from the ANSI or the UTF-16 find data.
+template <typename FindData>
+void CopyFields(WIN32_FIND_DATAA* dst, const FindData& src) {
+    dst->dwFileAttributes = src.dwFileAttributes;
+    dst->ftCreationTime = src.ftCreationTime;
+    dst->ftLastAccessTime = src.ftLastAccessTime;
+    dst->ftLastWriteTime = src.ftLastWriteTime;
+    dst->nFileSizeHigh = src.nFileSizeHigh;
+    dst->nFileSizeLow = src.nFileSizeLow;
+    dst->dwReserved0 = src.dwReserved0;
+    dst->dwReserved1 = src.dwReserved1;
+}
+
 }  // namespace
 
 CWin32FindData::CWin32FindData() : WIN32_FIND_DATAA() {}
@@ -40,14 +54,7 @@ CWin32FindData::CWin32FindData(const CWin32FindData& src)
 CWin32FindData::~CWin32FindData() = default;
 
 CWin32FindData& CWin32FindData::operator=(const WIN32_FIND_DATAA& src) {
-    dwFileAttributes = src.dwFileAttributes;
-    ftCreationTime = src.ftCreationTime;
-    ftLastAccessTime = src.ftLastAccessTime;
-    ftLastWriteTime = src.ftLastWriteTime;
-    nFileSizeHigh = src.nFileSizeHigh;
-    nFileSizeLow = src.nFileSizeLow;
-    dwReserved0 = src.dwReserved0;
-    dwReserved1 = src.dwReserved1;
+    CopyFields(this, src);
     CopyName(cFileName, src.cFileName);
     CopyName(cAlternateFileName, src.cAlternateFileName);
     if (&src != static_cast<WIN32_FIND_DATAA*>(this)) m_wstrFileName.clear();
@@ -63,14 +70,7 @@ CWin32FindData& CWin32FindData::operator=(const CWin32FindData& src) {
 }
 
 CWin32FindData& CWin32FindData::operator=(const WIN32_FIND_DATAW& src) {
-    dwFileAttributes = src.dwFileAttributes;
-    ftCreationTime = src.ftCreationTime;
-    ftLastAccessTime = src.ftLastAccessTime;
-    ftLastWriteTime = src.ftLastWriteTime;
-    nFileSizeHigh = src.nFileSizeHigh;
-    nFileSizeLow = src.nFileSizeLow;
-    dwReserved0 = src.dwReserved0;
-    dwReserved1 = src.dwReserved1;
+    CopyFields(this, src);
     if (_WideToExactAnsi(src.cFileName, cFileName, sizeof cFileName)) {
         m_wstrFileName.clear();
     } else {
