@@ -20,7 +20,8 @@ public:
     // Renames every item from the last to the first with a progress display;
     // returns the failure report, empty when every file succeeded.
     virtual CString Execute();
-    // Sets m_strNewName of every item: prefix + PadNumber(width, n) + "." + ext.
+    // Sets m_strNewName of every item: prefix + PadNumber(width, n) + "." + ext;
+    // for a name only UTF-16 holds, the same in UTF-16 (m_wstrNewName).
     virtual bool MakeNewNames(const char* baseName, int width, int start, bool renameFile);
     // False when an item of the list IsEqual to candidate. Looks the candidate
     // up in an index instead of scanning the list; see the index below.
