@@ -126,6 +126,12 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
     m_safeSteps.clear();
     m_bOnlyListedClashes = true;
 
+    // Names only UTF-16 holds are beyond this Shift-JIS look ahead: a list
+    // with such a file runs as a plain run, whose steps never overwrite.
+    for (POSITION pos = items.GetHeadPosition(); pos;) {
+        if (static_cast<const CFileItem*>(items.GetNext(pos))->HasWideName()) return 0;
+    }
+
     std::unordered_map<std::string, FolderState> folders;
     auto folderOf = [&folders](const CString& key) -> FolderState& {
         const std::string id = Key(FoldedName(key));

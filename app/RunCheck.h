@@ -39,7 +39,8 @@ public:
 
     // Plays the run of items (their m_strNewName set) through; moveFolder is
     // the copy destination, or empty when nothing is copied. Returns the
-    // number of files that would fail.
+    // number of files that would fail; 0 without a look when a file has a
+    // name or folder only UTF-16 holds (CFileItem::HasWideName).
     int Examine(const CObList& items, const CString& moveFolder);
 
     const std::vector<RunProblem>& Problems() const { return m_problems; }
