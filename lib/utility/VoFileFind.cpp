@@ -281,7 +281,11 @@ bool CVoFileFind::NoteSkipped(const CString& folder, bool* noted) {
 int CVoFileFind::FindFile(const char* pattern) {
     if (!pattern) return GetSize();
 
-    CString folder = _GetFullPathToPath(pattern);
+    // The folder ends at the last separator character: a mask such as 表*.jpg
+    // holds the byte 0x5C inside a character.
+    int lastChar = -1;
+    const int separator = FindLastSeparator(pattern, &lastChar);
+    CString folder(pattern, separator + 1);
     _PathChek(&folder, false);
 
     WIN32_FIND_DATAW found;

@@ -136,6 +136,10 @@ TEST(FileFind, OneFolderCollectsItsFilesAndAppendsToEarlierSearches) {
     EXPECT_EQ(4, finder.GetSize());
     EXPECT_TRUE(finder.FindFile((dir / "b").c_str(), ".*", false)) << "no folder: mask appended as it stands";
     EXPECT_EQ((std::make_pair(dir.Path(), std::string("b.jpg"))), Collected(finder).back());
+    dir.WriteFile("表紙.jpg");
+    EXPECT_TRUE(finder.FindFile(dir.Path().c_str(), "表*.jpg", false));
+    EXPECT_EQ((std::make_pair(dir.Path(), std::string("表紙.jpg"))), Collected(finder).back())
+        << "a mask whose 表 ends in the byte 0x5C leaves the folder whole";
 
     finder[0].m_strPath = "changed";
     EXPECT_EQ(CString("changed"), finder[0].m_strPath) << "records are held by reference";
