@@ -71,14 +71,6 @@ bool CopiesInto(const std::wstring& folder, std::wstring* destination) {
     return !SameName(WithoutSeparator(folder), WithoutSeparator(*destination));
 }
 
-// The Shift-JIS journal's form of a name or path: exact, or else the shown
-// form behind kWideNameMark, which names no file the run touched, so an undo
-// reports such a step instead of reaching a look-alike.
-CString JournalText(const std::wstring& real) {
-    CString text;
-    return ExactAnsiOf(real, &text) ? text : CString(kWideNameMark) + ShownOf(real);
-}
-
 // The Shift-JIS member when the wide one is empty, converted.
 std::wstring RealForm(const std::wstring& wide, const CString& ansi) { return wide.empty() ? WideOf(ansi) : wide; }
 
@@ -203,8 +195,7 @@ bool CFileItem::Rename() {
         if (!CheckFolderPath(&destination)) return false;
         StripSeparator(&g_strMoveFolder);
         if (!FitsPathLimit(destination + name) || !FitsPathLimit(destination + newName)) return false;
-        if (g_pRunJournal)
-            g_pRunJournal->RecordCopy(JournalText(folder + name), JournalText(destination), JournalText(name));
+        if (g_pRunJournal) g_pRunJournal->RecordCopy(folder + name, destination, name);
         if (!CopyToNewFile(folder + name, destination + name)) {
             if (g_pRunJournal) g_pRunJournal->RecordFailure();
             return false;
@@ -216,7 +207,7 @@ bool CFileItem::Rename() {
     }
 
     if (!FitsPathLimit(folder + newName)) return false;
-    if (g_pRunJournal) g_pRunJournal->RecordRename(JournalText(folder), JournalText(name), JournalText(newName));
+    if (g_pRunJournal) g_pRunJournal->RecordRename(folder, name, newName);
     if (!MoveFileW((folder + name).c_str(), (folder + newName).c_str())) {
         if (g_pRunJournal) g_pRunJournal->RecordFailure();
         return false;

@@ -6,8 +6,9 @@
 //                     taken, and an end mark when the run is over
 //   CRunJournalScope  makes a journal the one the running run writes to
 //
-// The journal is a text file (Shift-JIS, one record per line, fields
-// separated by tabs). Each record goes to the file with its own write, so
+// The journal is a text file (one record per line, fields separated by
+// tabs) that holds every name exactly: UTF-8 since its header line says so;
+// journals written before that (Shift-JIS) are still read. Each record goes to the file with its own write, so
 // whatever happens to the process afterwards, the file holds every step
 // begun. A journal without its end mark belongs to a run that did not end:
 // killed, or crashed. A step that fails is followed by a mark that takes its
@@ -18,18 +19,23 @@
 
 #include <afx.h>
 
+#include <string>
 #include <vector>
 
-// One step of a run as the journal keeps it.
+// One step of a run as the journal keeps it; folders and names in their
+// real (UTF-16) form, folders without a trailing '\'.
 struct JournalRecord {
     enum Kind { RENAME, COPY };
     Kind kind;
-    CString folder;        // RENAME: the file's folder; COPY: the destination
-    CString name;          // RENAME: the name before; COPY: the name copied
-    CString newName;       // RENAME: the name after
-    CString sourceFolder;  // COPY: where the original lies
-    ULONGLONG size;        // COPY: the original's size
-    ULONGLONG time;        // COPY: the original's last-write time
+    std::wstring folder;        // RENAME: the file's folder; COPY: the destination
+    std::wstring name;          // RENAME: the name before; COPY: the name copied
+    std::wstring newName;       // RENAME: the name after
+    std::wstring sourceFolder;  // COPY: where the original lies
+    ULONGLONG size;             // COPY: the original's size
+    ULONGLONG time;             // COPY: the original's last-write time
+    // False when a name was not read back exactly (an old journal's marked
+    // or broken text): the fields then only show it and name no file.
+    bool exact;
 };
 
 class CRunJournal {
@@ -40,9 +46,9 @@ public:
     CRunJournal& operator=(const CRunJournal&) = delete;
 
     // Before the file source (a full path) is copied into destFolder.
-    void RecordCopy(const CString& source, const CString& destFolder, const CString& name);
+    void RecordCopy(const std::wstring& source, const std::wstring& destFolder, const std::wstring& name);
     // Before folder\oldName is renamed to newName.
-    void RecordRename(const CString& folder, const CString& oldName, const CString& newName);
+    void RecordRename(const std::wstring& folder, const std::wstring& oldName, const std::wstring& newName);
     // The step recorded last was not taken after all (it failed).
     void RecordFailure();
     // The run is over: the end mark (only when the run wrote anything).
@@ -58,7 +64,7 @@ public:
     static void MarkFinished(const CString& path);
 
 private:
-    bool Write(const CString& line);
+    bool Write(const std::string& line);
 
     CString m_path;
     HANDLE m_hFile;  // open from the first record to Finish

@@ -3,8 +3,8 @@
 
 #include "FailureReport.h"
 #include "FileItem.h"
-#include "RunCheck.h"
 #include "RunProgress.h"
+#include "WideName.h"
 
 #include <string>
 #include <unordered_map>
@@ -13,16 +13,22 @@ namespace {
 
 const char kHeading[] = "以下のファイルを元に戻せませんでした。";
 
-CString PathOf(const CString& folder, const CString& name) { return FolderKey(folder) + "\\" + name; }
+std::wstring PathOf(const std::wstring& folder, const std::wstring& name) {
+    return WithoutSeparator(folder) + L"\\" + name;
+}
 
 // The key under which a file is looked up: folder and name as the file
 // system compares them.
-std::string FileKey(const CString& folder, const CString& name) {
-    const CString key = FoldedName(PathOf(folder, name));
-    return std::string(static_cast<LPCSTR>(key), key.GetLength());
-}
+std::wstring FileKey(const std::wstring& folder, const std::wstring& name) { return FoldCase(PathOf(folder, name)); }
 
-bool Exists(const CString& path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A path as the report and the progress show it: marked when code page 932
+// cannot hold it.
+CString Shown(const std::wstring& path) {
+    CString text;
+    return ExactAnsiOf(path, &text) ? text : CString(kWideNameMark) + ShownOf(path);
+}
 
 ULONGLONG Join64(DWORD high, DWORD low) { return (static_cast<ULONGLONG>(high) << 32) | low; }
 
@@ -48,7 +54,8 @@ CString CRunUndo::Execute() {
             break;
         }
         const bool rename = it->kind == JournalRecord::RENAME;
-        const CString text = rename ? it->newName + " -> " + it->name : PathOf(it->folder, it->name) + " -> ×";
+        const CString text =
+            rename ? Shown(it->newName) + " -> " + Shown(it->name) : Shown(PathOf(it->folder, it->name)) + " -> ×";
         progress->ShowFile(text);
         CString failure;
         if (!(rename ? UndoRename(*it, &failure) : UndoCopy(*it, &failure))) report.Add(failure);
@@ -66,49 +73,57 @@ CString CRunUndo::Execute() {
 }
 
 bool CRunUndo::UndoRename(const JournalRecord& record, CString* failure) {
+    const std::wstring now = PathOf(record.folder, record.newName);
+    const std::wstring before = PathOf(record.folder, record.name);
+    if (!record.exact) {
+        *failure = Shown(now);
+        return false;
+    }
     if (record.name == record.newName) return true;
-    const CString now = PathOf(record.folder, record.newName);
-    const CString before = PathOf(record.folder, record.name);
-    const bool caseOnly = FoldedName(record.name) == FoldedName(record.newName);
+    const bool caseOnly = SameName(record.name, record.newName);
     if (!Exists(now)) {
         if (Exists(before)) return true;  // never renamed, or back already
-        *failure = now + "（見つかりません）";
+        *failure = Shown(now) + "（見つかりません）";
         return false;
     }
     if (!caseOnly && Exists(before)) {
-        *failure = now + "（元の名前がほかのファイルに使われています）";
+        *failure = Shown(now) + "（元の名前がほかのファイルに使われています）";
         return false;
     }
-    // MoveFileA never replaces a file.
-    if (!MoveFileA(now, before)) {
-        *failure = now;
+    // MoveFileW never replaces a file.
+    if (!MoveFileW(now.c_str(), before.c_str())) {
+        *failure = Shown(now);
         return false;
     }
-    m_done.push_back({record.folder, record.newName, record.name, CString()});
+    m_done.push_back({record.folder, record.newName, record.name, std::wstring()});
     return true;
 }
 
 bool CRunUndo::UndoCopy(const JournalRecord& record, CString* failure) {
-    const CString copy = PathOf(record.folder, record.name);
+    const std::wstring copy = PathOf(record.folder, record.name);
+    if (!record.exact) {
+        *failure = Shown(copy);
+        return false;
+    }
     WIN32_FILE_ATTRIBUTE_DATA data = {};
-    if (!GetFileAttributesExA(copy, GetFileExInfoStandard, &data)) return true;  // never made, or gone already
+    if (!GetFileAttributesExW(copy.c_str(), GetFileExInfoStandard, &data)) return true;  // never made, or gone already
     // A file in the original's own folder is the original.
-    if (FoldedName(FolderKey(record.folder)) == FoldedName(FolderKey(record.sourceFolder))) return true;
+    if (SameName(WithoutSeparator(record.folder), WithoutSeparator(record.sourceFolder))) return true;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return true;
     if (!Exists(PathOf(record.sourceFolder, record.name))) {
-        *failure = copy + "（元のファイルがないため残しました）";
+        *failure = Shown(copy) + "（元のファイルがないため残しました）";
         return false;
     }
     if (Join64(data.nFileSizeHigh, data.nFileSizeLow) != record.size ||
         Join64(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime) != record.time) {
-        *failure = copy + "（コピーの後で変更されているため残しました）";
+        *failure = Shown(copy) + "（コピーの後で変更されているため残しました）";
         return false;
     }
     if (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-        SetFileAttributesA(copy, data.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
-    if (!DeleteFileA(copy)) {
-        SetFileAttributesA(copy, data.dwFileAttributes);
-        *failure = copy;
+        SetFileAttributesW(copy.c_str(), data.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!DeleteFileW(copy.c_str())) {
+        SetFileAttributesW(copy.c_str(), data.dwFileAttributes);
+        *failure = Shown(copy);
         return false;
     }
     m_done.push_back({record.folder, record.name, record.name, record.sourceFolder});
@@ -116,22 +131,22 @@ bool CRunUndo::UndoCopy(const JournalRecord& record, CString* failure) {
 }
 
 void CRunUndo::Apply(CObList& items) const {
-    std::unordered_multimap<std::string, CFileItem*> byPath;
+    std::unordered_multimap<std::wstring, CFileItem*> byPath;
     for (POSITION pos = items.GetHeadPosition(); pos;) {
         CFileItem* item = static_cast<CFileItem*>(items.GetNext(pos));
-        byPath.emplace(FileKey(item->m_strFolder, item->m_strName), item);
+        byPath.emplace(FileKey(item->GetWideFolder(), item->GetWideName()), item);
     }
     for (const Done& done : m_done) {
         auto found = byPath.find(FileKey(done.folder, done.from));
         if (found == byPath.end()) continue;
         CFileItem* item = found->second;
         byPath.erase(found);
-        if (done.toFolder.IsEmpty()) {
-            item->m_strNewName = item->m_strName;
-            item->m_strName = done.to;
+        if (done.toFolder.empty()) {
+            item->SetWideNewName(item->GetWideName());
+            item->SetWideName(done.to);
         } else {
-            item->m_strFolder = done.toFolder;
+            item->SetWideFolder(done.toFolder);
         }
-        byPath.emplace(FileKey(item->m_strFolder, item->m_strName), item);
+        byPath.emplace(FileKey(item->GetWideFolder(), item->GetWideName()), item);
     }
 }

@@ -7,7 +7,9 @@
 // An undo never overwrites a file and never deletes an original: a rename
 // is taken back only when the new name is there and the old one is free; a
 // copy the run made is removed only while its size and last-write time are
-// still the original's (a copy changed since is kept and reported). A step
+// still the original's (a copy changed since is kept and reported). Every
+// step goes through the real (UTF-16) names the journal holds; a step whose
+// names were not read back exactly is reported, never taken. A step
 // the journal announces but that was never taken (the run ended first) is
 // passed over. Taking the steps back twice does no harm, so a journal whose
 // undo failed in part stays for another try; a complete undo removes it.
@@ -15,6 +17,7 @@
 
 #include "RunJournal.h"
 
+#include <string>
 #include <vector>
 
 class CRunUndo {
@@ -32,10 +35,10 @@ private:
     // One undone step: folder\from became folder\to (a rename), or the copy
     // in folder was removed and the item is the original in toFolder again.
     struct Done {
-        CString folder;
-        CString from;
-        CString to;
-        CString toFolder;  // set for a removed copy
+        std::wstring folder;
+        std::wstring from;
+        std::wstring to;
+        std::wstring toFolder;  // set for a removed copy
     };
     // Each returns false with a report line when the step stays.
     bool UndoRename(const JournalRecord& record, CString* failure);

@@ -5,7 +5,9 @@
 
 #include "FileItemList.h"
 #include "MessageBoxCapture.h"
+#include "RunJournal.h"
 #include "RunProgress.h"
+#include "RunUndo.h"
 #include "TempDir.h"
 #include "Vokit.h"
 
@@ -184,6 +186,63 @@ TEST_F(RunSafety, NamesTheCodePageCannotHoldAreCopiedAndRenamedAsThemselves) {
     EXPECT_EQ(expected, Snapshot(in));
     EXPECT_EQ(1u, expected.count(L"\u00e42.jpg") + expected.count(L"\u00e41.jpg") + expected.count(L"\u00e43.jpg") +
                       expected.count(L"\u00e44.jpg"));
+}
+
+// The journal holds every name exactly, so the undo takes back the steps of
+// names only UTF-16 holds as well: renames in place, and copies elsewhere.
+TEST_F(RunSafety, UndoRestoresNamesTheCodePageCannotHold) {
+    const std::string in = dir.MakeDir("in");
+    const std::string out = dir.MakeDir("out");
+    const std::wstring names[] = {L"a.jpg", L"\u00e4.jpg", L"\U0001F600.jpg", L"\uD55C.jpg"};
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(TempDir::WriteWideFile(in, names[i], "content " + std::to_string(i)));
+    const auto before = Snapshot(in);
+    const CString journalPath = (dir / "run.jnl").c_str();
+    for (const bool copy : {false, true}) {
+        list.RemoveAll();
+        SearchAndAdd(in);
+        ASSERT_EQ(4, list.m_list.GetCount());
+        g_bMoveRename = copy;
+        g_strMoveFolder = copy ? out.c_str() : "";
+        {
+            CRunJournal journal(journalPath);
+            CRunJournalScope scope(&journal);
+            ASSERT_EQ("", Run());
+            journal.Finish();
+        }
+        ASSERT_EQ(Contents(before), Contents(Snapshot(copy ? out : in)));
+        ASSERT_FALSE(Snapshot(copy ? out : in).count(L"\u00e4.jpg"));
+
+        CRunUndo undo(journalPath);
+        EXPECT_EQ("", std::string(undo.Execute()));
+        EXPECT_EQ(before, Snapshot(in)) << copy;
+        EXPECT_TRUE(Snapshot(out).empty()) << copy;
+        EXPECT_FALSE(CRunJournal::Exists(journalPath));
+        // The rows stand for the original files again.
+        undo.Apply(list.m_list);
+        std::set<std::wstring> rows;
+        for (POSITION pos = list.m_list.GetHeadPosition(); pos;) {
+            const CFileItem* item = static_cast<const CFileItem*>(list.m_list.GetNext(pos));
+            EXPECT_EQ(Wide(in), item->GetWideFolder());
+            rows.insert(item->GetWideName());
+        }
+        EXPECT_EQ(std::set<std::wstring>(std::begin(names), std::end(names)), rows) << copy;
+    }
+}
+
+// A journal written before names went in UTF-8 is read as Shift-JIS; its
+// marked names name no file, so their steps are reported, not taken.
+TEST_F(RunSafety, UndoReadsAnOlderShiftJisJournal) {
+    dir.WriteFile("あ2.jpg", "kana");
+    dir.WriteFile("a.jpg", "look-alike");
+    dir.WriteFile("p.jpg", "umlaut");
+    const std::string journalPath = dir / "old.jnl";
+    dir.WriteFile("old.jnl", "Ordovan journal 1\r\nR\t" + dir.Path() + "\tあ.jpg\tあ2.jpg\r\nR\t" + dir.Path() +
+                                 "\t※a.jpg\tp.jpg\r\nE\r\n");
+    EXPECT_EQ("以下のファイルを元に戻せませんでした。\n\n" + dir.Path() + "\\p.jpg\n",
+              std::string(CRunUndo(journalPath.c_str()).Execute()));
+    EXPECT_EQ("kana", TempDir::ReadFile(dir / "あ.jpg"));
+    EXPECT_EQ("look-alike", TempDir::ReadFile(dir / "a.jpg"));
+    EXPECT_EQ("umlaut", TempDir::ReadFile(dir / "p.jpg"));
 }
 
 TEST_F(RunSafety, LongPathsFailCleanly) {

@@ -5,6 +5,7 @@
 
 #include "MessageBoxCapture.h"
 #include "RunJournal.h"
+#include "WideName.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ TEST_F(OrdovanUndoTest, ARunThatDidNotEndIsAskedAboutOnce) {
     {
         // A run that renamed a.jpg and never came to its end.
         CRunJournal journal(JournalPath().c_str());
-        journal.RecordRename(files.Path().c_str(), "a.jpg", "b.jpg");
+        journal.RecordRename(WideOf(files.Path().c_str()), L"a.jpg", L"b.jpg");
     }
     ASSERT_TRUE(MoveFileA((files / "a.jpg").c_str(), (files / "b.jpg").c_str()));
     {
