@@ -1,9 +1,9 @@
 // RunCheck.cpp - the look ahead before a run: which steps would fail.
 #include "RunCheck.h"
 
-#include <Vokit.h>
+#include "WideName.h"
 
-#include <cstring>
+#include <cwchar>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -12,8 +12,6 @@
 namespace {
 
 const int kShownProblems = 10;
-// The longest full path the ANSI file functions take, in bytes.
-const int kMaxPathBytes = 259;
 
 const char kReasonRefused[] = "使用できない名前です";
 const char kReasonNoFolder[] = "フォルダがありません";
@@ -34,54 +32,38 @@ enum Holder : char {
 // One folder as the run would leave it so far.
 struct FolderState {
     bool exists = false;
-    std::unordered_map<std::string, Holder> names;  // folded name -> holder
-    std::unordered_set<std::string> seen;           // every folded name it ever held
+    std::unordered_map<std::wstring, Holder> names;  // folded name -> holder
+    std::unordered_set<std::wstring> seen;           // every folded name it ever held
     int nextTemp = 1;
 
-    void Put(const std::string& name, Holder holder) {
+    void Put(const std::wstring& name, Holder holder) {
         names[name] = holder;
         seen.insert(name);
     }
 };
 
-std::string Key(const CString& text) { return std::string(static_cast<LPCSTR>(text), text.GetLength()); }
-
-// Names of devices: with any extension they name the device, not a file.
-bool IsDeviceName(const CString& name) {
-    CString base = name;
-    const int dot = base.Find('.');
-    if (dot >= 0) base = base.Left(dot);
-    base = FoldedName(base);
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
-        if (base == device) return true;
-    }
-    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '1' &&
-           base[3] <= '9';
+bool IsUsableFolder(const std::wstring& folder) {
+    return !folder.empty() && folder.find_first_of(L"*?") == std::wstring::npos;
 }
 
-bool IsAcceptedName(const CString& name) { return _IsPlainName(name) && _IsExactAnsi(name) && !IsDeviceName(name); }
-
-bool IsUsableFolderText(const CString& folder) {
-    return !folder.IsEmpty() && folder.FindOneOf("*?") < 0 && _IsExactAnsi(folder);
+// folder without its trailing separators (a root keeps "C:").
+std::wstring FolderKey(const std::wstring& folder) {
+    std::wstring key = folder;
+    while (key.size() > 1 && key.back() == L'\\') key.pop_back();
+    return key;
 }
 
-CString Join(const CString& folderKey, const CString& name) { return folderKey + "\\" + name; }
+std::wstring Join(const std::wstring& folderKey, const std::wstring& name) { return folderKey + L"\\" + name; }
 
-// Reads a folder once: every entry whose name has an exact Shift-JIS form
-// (others cannot clash with a name the run gives). False when the folder
+// Reads a folder once: every entry by its real name. False when the folder
 // cannot be read.
-bool ReadFolder(const CString& key, FolderState* state) {
-    const CString pattern = Join(key, "*");
-    std::vector<wchar_t> widePattern(static_cast<size_t>(pattern.GetLength()) + 1);
-    if (!_AnsiToWide(pattern, widePattern.data(), static_cast<int>(widePattern.size()))) return false;
+bool ReadFolder(const std::wstring& key, FolderState* state) {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(widePattern.data(), &found);
+    HANDLE search = FindFirstFileW(Join(key, L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive
-    char name[MAX_PATH * 2];
     do {
-        if (_WideToExactAnsi(found.cFileName, name, sizeof name) && std::strcmp(name, ".") != 0 &&
-            std::strcmp(name, "..") != 0)
-            state->Put(Key(FoldedName(name)), HELD_BY_OTHER);
+        if (std::wcscmp(found.cFileName, L".") != 0 && std::wcscmp(found.cFileName, L"..") != 0)
+            state->Put(FoldCase(found.cFileName), HELD_BY_OTHER);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return true;
@@ -90,34 +72,16 @@ bool ReadFolder(const CString& key, FolderState* state) {
 // What the check knows of one item before playing it.
 struct ItemPlan {
     CFileItem* item;
-    CString folderKey;  // its folder
-    CString renameKey;  // the folder of its rename (the destination after a copy)
+    std::wstring folderKey;  // its folder
+    std::wstring renameKey;  // the folder of its rename (the destination after a copy)
     bool copy;
-    std::string source;  // folded current name
-    std::string target;  // folded new name
+    std::wstring name;     // its current name
+    std::wstring newName;  // its new name
+    std::wstring source;   // folded current name
+    std::wstring target;   // folded new name
 };
 
 }  // namespace
-
-CString FoldedName(const CString& name) {
-    CString folded = name;
-    const int length = folded.GetLength();
-    for (int i = 0; i < length; ++i) {
-        const unsigned char c = static_cast<unsigned char>(folded[i]);
-        if (AfxIsLeadByte(c) && i + 1 < length) {
-            ++i;
-        } else if (c >= 'a' && c <= 'z') {
-            folded.SetAt(i, static_cast<char>(c - 'a' + 'A'));
-        }
-    }
-    return folded;
-}
-
-CString FolderKey(const CString& folder) {
-    CString key = folder;
-    while (key.GetLength() > 1 && key.ReverseFind('\\') == key.GetLength() - 1) key = key.Left(key.GetLength() - 1);
-    return key;
-}
 
 CRunCheck::CRunCheck() : m_bOnlyListedClashes(true) {}
 
@@ -126,45 +90,48 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
     m_safeSteps.clear();
     m_bOnlyListedClashes = true;
 
-    // Names only UTF-16 holds are beyond this Shift-JIS look ahead: a list
-    // with such a file runs as a plain run, whose steps never overwrite.
-    for (POSITION pos = items.GetHeadPosition(); pos;) {
-        if (static_cast<const CFileItem*>(items.GetNext(pos))->HasWideName()) return 0;
-    }
-
-    std::unordered_map<std::string, FolderState> folders;
-    auto folderOf = [&folders](const CString& key) -> FolderState& {
-        const std::string id = Key(FoldedName(key));
+    std::unordered_map<std::wstring, FolderState> folders;
+    auto folderOf = [&folders](const std::wstring& key) -> FolderState& {
+        const std::wstring id = FoldCase(key);
         auto it = folders.find(id);
         if (it == folders.end()) {
             it = folders.emplace(id, FolderState()).first;
-            it->second.exists = IsUsableFolderText(key) && ReadFolder(key, &it->second);
+            it->second.exists = IsUsableFolder(key) && ReadFolder(key, &it->second);
         }
         return it->second;
     };
 
-    const CString destination = FolderKey(moveFolder);
+    // The destination as the run reads it: the typed text, exactly.
+    const std::wstring destination = FolderKey(WideOf(moveFolder));
     const bool destinationUsable =
-        moveFolder.IsEmpty() || (IsUsableFolderText(destination) && folderOf(destination).exists);
-    const std::string destinationId = Key(FoldedName(destination));
+        moveFolder.IsEmpty() || (IsUsableFolder(destination) && folderOf(destination).exists);
+    const std::wstring destinationId = FoldCase(destination);
 
     // The plan of every item in run order, the listed files' names, and how
     // many items want each new name.
     std::vector<ItemPlan> plans;
     plans.reserve(static_cast<size_t>(items.GetCount()));
-    std::unordered_map<std::string, int> targetCounts;  // folded rename folder \ folded target
+    std::unordered_map<std::wstring, int> targetCounts;  // folded rename folder \ folded target
     bool anyCopy = false;
     for (POSITION pos = items.GetTailPosition(); pos;) {
         CFileItem* item = static_cast<CFileItem*>(items.GetPrev(pos));
-        ItemPlan plan{item,  FolderKey(item->m_strFolder),     CString(),
-                      false, Key(FoldedName(item->m_strName)), Key(FoldedName(item->m_strNewName))};
-        plan.copy = !moveFolder.IsEmpty() && Key(FoldedName(plan.folderKey)) != destinationId;
+        ItemPlan plan{item,
+                      FolderKey(item->GetWideFolder()),
+                      std::wstring(),
+                      false,
+                      item->GetWideName(),
+                      item->GetWideNewName(),
+                      std::wstring(),
+                      std::wstring()};
+        plan.source = FoldCase(plan.name);
+        plan.target = FoldCase(plan.newName);
+        plan.copy = !moveFolder.IsEmpty() && FoldCase(plan.folderKey) != destinationId;
         plan.renameKey = plan.copy ? destination : plan.folderKey;
         anyCopy = anyCopy || plan.copy;
         FolderState& folder = folderOf(plan.folderKey);
         auto held = folder.names.find(plan.source);
         if (held != folder.names.end()) held->second = HELD_BY_LISTED;
-        ++targetCounts[Key(FoldedName(plan.renameKey)) + "\\" + plan.target];
+        ++targetCounts[Join(FoldCase(plan.renameKey), plan.target)];
         plans.push_back(plan);
     }
 
@@ -174,7 +141,7 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
             m_problems.push_back({item->GetFullPath(), reason});
             if (!listedClash) m_bOnlyListedClashes = false;
         };
-        if (!IsAcceptedName(item->m_strName) || !IsAcceptedName(item->m_strNewName)) {
+        if (plan.name.empty() || !IsUsableNewName(plan.name) || !IsUsableNewName(plan.newName)) {
             fail(kReasonRefused, false);
             continue;
         }
@@ -191,9 +158,8 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
             fail(kReasonGone, false);
             continue;
         }
-        if (Join(plan.folderKey, item->m_strName).GetLength() > kMaxPathBytes ||
-            Join(plan.renameKey, item->m_strName).GetLength() > kMaxPathBytes ||
-            Join(plan.renameKey, item->m_strNewName).GetLength() > kMaxPathBytes) {
+        if (!FitsPathLimit(Join(plan.folderKey, plan.name)) || !FitsPathLimit(Join(plan.renameKey, plan.name)) ||
+            !FitsPathLimit(Join(plan.renameKey, plan.newName))) {
             fail(kReasonTooLong, false);
             continue;
         }
@@ -216,7 +182,7 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
             continue;
         }
         at->names[plan.source] = own;
-        const bool duplicate = targetCounts[Key(FoldedName(plan.renameKey)) + "\\" + plan.target] > 1;
+        const bool duplicate = targetCounts[Join(FoldCase(plan.renameKey), plan.target)] > 1;
         if (duplicate) {
             fail(kReasonDuplicate, false);
         } else {
@@ -230,15 +196,15 @@ int CRunCheck::Examine(const CObList& items, const CString& moveFolder) {
     // are copied (a copy's name may be one that a file in the destination
     // only frees later).
     for (const ItemPlan& plan : plans) {
-        SafeStep step{plan.item, plan.item->m_strNewName, CString()};
-        const std::string renameId = Key(FoldedName(plan.renameKey)) + "\\";
+        SafeStep step{plan.item, plan.newName, CString()};
+        const std::wstring renameId = FoldCase(plan.renameKey) + L"\\";
         const int wanted = targetCounts[renameId + plan.source] - (plan.source == plan.target ? 1 : 0);
         if (anyCopy || wanted > 0) {
             FolderState& folder = folderOf(plan.renameKey);
             do {
                 step.tempName.Format("~ordovan-%d.tmp", folder.nextTemp++);
-            } while (folder.seen.count(Key(FoldedName(step.tempName))));
-            folder.seen.insert(Key(FoldedName(step.tempName)));
+            } while (folder.seen.count(FoldCase(WideOf(step.tempName))));
+            folder.seen.insert(FoldCase(WideOf(step.tempName)));
         }
         m_safeSteps.push_back(step);
     }

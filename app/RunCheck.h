@@ -9,12 +9,13 @@
 //
 // Nothing on the disk changes here, and no file is probed one by one: each
 // folder is read once, and every later answer comes from that listing as
-// the run before it would have changed it. Names are compared as the file
-// system does, ignoring the case of ASCII letters.
+// the run before it would have changed it. Names are the real (UTF-16) ones,
+// compared as the file system does, without letter case.
 #pragma once
 
 #include "FileItem.h"
 
+#include <string>
 #include <vector>
 
 // One file whose step would fail.
@@ -26,8 +27,8 @@ struct RunProblem {
 // One item's part in a safe run, in run order.
 struct SafeStep {
     CFileItem* item;
-    CString target;    // its new name (the item's m_strNewName when planned)
-    CString tempName;  // the name it passes through; empty when it goes straight
+    std::wstring target;  // its new name (the item's real new name when planned)
+    CString tempName;     // the name it passes through; empty when it goes straight
 };
 
 class CRunCheck {
@@ -39,8 +40,7 @@ public:
 
     // Plays the run of items (their m_strNewName set) through; moveFolder is
     // the copy destination, or empty when nothing is copied. Returns the
-    // number of files that would fail; 0 without a look when a file has a
-    // name or folder only UTF-16 holds (CFileItem::HasWideName).
+    // number of files that would fail.
     int Examine(const CObList& items, const CString& moveFolder);
 
     const std::vector<RunProblem>& Problems() const { return m_problems; }
@@ -60,9 +60,3 @@ private:
     bool m_bOnlyListedClashes;
     std::vector<SafeStep> m_safeSteps;
 };
-
-// The text of name as the file system compares it: ASCII letters in upper
-// case; double-byte characters stay as they are.
-CString FoldedName(const CString& name);
-// The folder text without its trailing '\' (a root keeps "C:").
-CString FolderKey(const CString& folder);

@@ -4,6 +4,7 @@
 
 #include "FailureReport.h"
 #include "RunProgress.h"
+#include "WideName.h"
 
 PFN_BETWEEN_PASSES g_pfnBetweenPasses = nullptr;
 
@@ -16,14 +17,14 @@ CString StepText(const CFileItem* item) { return item->m_strName + " -> " + item
 }  // namespace
 
 CSafeRun::CSafeRun(const std::vector<SafeStep>& steps) : m_steps(steps), m_bMoved(steps.size(), false) {
-    for (const SafeStep& step : m_steps) m_originals.push_back(step.item->m_strName);
+    for (const SafeStep& step : m_steps) m_originals.push_back(step.item->GetWideName());
 }
 
 bool CSafeRun::PutBack(size_t i) {
     CFileItem* item = m_steps[i].item;
-    item->m_strNewName = m_originals[i];
+    item->SetWideNewName(m_originals[i]);
     if (item->Rename()) m_bMoved[i] = false;
-    item->m_strNewName = m_steps[i].target;
+    item->SetWideNewName(m_steps[i].target);
     return !m_bMoved[i];
 }
 
@@ -50,10 +51,10 @@ CString CSafeRun::Execute() {
             return report.Text(kHeading);
         }
         CFileItem* item = m_steps[i].item;
-        item->m_strNewName = m_steps[i].tempName;
+        item->SetWideNewName(WideOf(m_steps[i].tempName));
         progress->ShowFile(StepText(item));
         m_bMoved[i] = item->Rename();
-        item->m_strNewName = m_steps[i].target;
+        item->SetWideNewName(m_steps[i].target);
     }
     if (g_pfnBetweenPasses) g_pfnBetweenPasses();
 
@@ -63,11 +64,11 @@ CString CSafeRun::Execute() {
         progress->Step();
         if (progress->StopRequested()) break;
         CFileItem* item = m_steps[i].item;
-        item->m_strNewName = m_steps[i].target;
+        item->SetWideNewName(m_steps[i].target);
         progress->ShowFile(StepText(item));
         if (item->Rename()) {
             m_bMoved[i] = false;
-            item->m_strNewName = m_originals[i];
+            item->SetWideNewName(m_originals[i]);
         } else {
             if (m_bMoved[i]) PutBack(i);
             report.Add(item->GetFullPath());

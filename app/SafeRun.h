@@ -18,6 +18,7 @@
 
 #include "RunCheck.h"
 
+#include <string>
 #include <vector>
 
 class CSafeRun {
@@ -33,8 +34,8 @@ private:
     bool PutBack(size_t i);
 
     std::vector<SafeStep> m_steps;
-    std::vector<CString> m_originals;  // each file's name before the run
-    std::vector<bool> m_bMoved;        // the file has its temporary name now
+    std::vector<std::wstring> m_originals;  // each file's real name before the run
+    std::vector<bool> m_bMoved;             // the file has its temporary name now
 };
 
 // Called between the two passes; null normally. Tests end the process here

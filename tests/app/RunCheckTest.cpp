@@ -62,7 +62,7 @@ TEST_F(RunCheckTest, ClashesWithListedNamesOnlyCanGoThroughTemporaryNames) {
     std::vector<std::string> temps;
     for (const SafeStep& step : check.SafeSteps()) temps.push_back(std::string(step.tempName));
     EXPECT_EQ((std::vector<std::string>{"", "", "~ordovan-1.tmp", "~ordovan-2.tmp"}), temps);
-    EXPECT_EQ("img3.png", std::string(check.SafeSteps()[0].target));
+    EXPECT_EQ(L"img3.png", check.SafeSteps()[0].target);
 }
 
 TEST_F(RunCheckTest, EveryOtherFailureIsFoundWithItsReason) {

@@ -5,9 +5,11 @@
 
 #include "FileItemList.h"
 #include "MessageBoxCapture.h"
+#include "RunCheck.h"
 #include "RunJournal.h"
 #include "RunProgress.h"
 #include "RunUndo.h"
+#include "SafeRun.h"
 #include "TempDir.h"
 #include "Vokit.h"
 
@@ -227,6 +229,54 @@ TEST_F(RunSafety, UndoRestoresNamesTheCodePageCannotHold) {
         }
         EXPECT_EQ(std::set<std::wstring>(std::begin(names), std::end(names)), rows) << copy;
     }
+}
+
+// The check before a run compares the real names: a swap of names only
+// UTF-16 holds goes through temporary names and is undone; a clash with an
+// unlisted file of such a name is found, and the look-alike is no clash.
+TEST_F(RunSafety, TheCheckAndTheSafeRunSeeNamesTheCodePageCannotHold) {
+    ASSERT_TRUE(TempDir::WriteWideFile(dir.Path(), L"\u00e4.jpg", "umlaut"));
+    ASSERT_TRUE(TempDir::WriteWideFile(dir.Path(), L"\uD55C.jpg", "hangul"));
+    ASSERT_TRUE(TempDir::WriteWideFile(dir.Path(), L"\U0001F600.jpg", "emoji"));
+    dir.WriteFile("a.jpg", "look-alike");
+    const auto before = Snapshot(dir.Path());
+    auto listOnly = [&](const std::wstring& name, const std::wstring& newName) {
+        CFileItem found;
+        found.SetWideFolder(Wide(dir.Path()));
+        found.SetWideName(name);
+        list.Add(&found);
+        static_cast<CFileItem*>(list.m_list.GetTail())->SetWideNewName(newName);
+    };
+    listOnly(L"a.jpg", L"\U0001F600.jpg");
+    CRunCheck check;
+    EXPECT_EQ(1, check.Examine(list.m_list, ""));
+    EXPECT_FALSE(check.OnlyListedClashes());
+
+    list.RemoveAll();
+    listOnly(L"\U0001F600.jpg", L"A.jpg");  // the look-alike's name in other letter case: taken
+    listOnly(L"\u00e4.jpg", L"\uD55C.jpg");
+    listOnly(L"\uD55C.jpg", L"\u00e4.jpg");
+    EXPECT_EQ(3, check.Examine(list.m_list, ""));
+    EXPECT_FALSE(check.OnlyListedClashes());
+    list.RemoveAll();
+    listOnly(L"\u00e4.jpg", L"\uD55C.jpg");
+    listOnly(L"\uD55C.jpg", L"\u00e4.jpg");
+    ASSERT_EQ(2, check.Examine(list.m_list, ""));
+    ASSERT_TRUE(check.OnlyListedClashes());
+
+    const CString journalPath = (dir / "run.jnl").c_str();
+    {
+        CRunJournal journal(journalPath);
+        CRunJournalScope scope(&journal);
+        EXPECT_EQ("", std::string(CSafeRun(check.SafeSteps()).Execute()));
+        journal.Finish();
+    }
+    auto swapped = before;
+    std::swap(swapped[L"\u00e4.jpg"], swapped[L"\uD55C.jpg"]);
+    swapped[L"run.jnl"] = Snapshot(dir.Path())[L"run.jnl"];
+    EXPECT_EQ(swapped, Snapshot(dir.Path()));
+    EXPECT_EQ("", std::string(CRunUndo(journalPath).Execute()));
+    EXPECT_EQ(before, Snapshot(dir.Path()));
 }
 
 // A journal written before names went in UTF-8 is read as Shift-JIS; its
