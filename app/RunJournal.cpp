@@ -21,17 +21,30 @@ const char kShiftJisHeader[] = "Ordovan journal 1";
 const char kEndMark[] = "E";
 const char kFailureMark[] = "X";
 const char kLineEnd[] = "\r\n";
+const char kNoUtf8[] = "\xFF";  // never part of UTF-8 text
 
 ULONGLONG Join64(DWORD high, DWORD low) { return (static_cast<ULONGLONG>(high) << 32) | low; }
 
 std::string Number(ULONGLONG value) { return std::to_string(value); }
 
+// The UTF-8 form of wide. A name that is no valid UTF-16 (a lone surrogate)
+// has none: it is written behind a byte that no UTF-8 text holds, so that
+// reading it back never yields a look-alike name.
 std::string Utf8Of(const std::wstring& wide) {
     if (wide.empty()) return std::string();
     const int length = static_cast<int>(wide.size());
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), length, &text[0], bytes, nullptr, nullptr);
+    DWORD flags = WC_ERR_INVALID_CHARS;
+    int bytes = ::WideCharToMultiByte(CP_UTF8, flags, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
+    std::string text;
+    if (bytes <= 0) {
+        flags = 0;
+        text = kNoUtf8;
+        bytes = ::WideCharToMultiByte(CP_UTF8, flags, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
+    }
+    if (bytes <= 0) return text;
+    const size_t start = text.size();
+    text.resize(start + static_cast<size_t>(bytes));
+    ::WideCharToMultiByte(CP_UTF8, flags, wide.c_str(), length, &text[start], bytes, nullptr, nullptr);
     return text;
 }
 

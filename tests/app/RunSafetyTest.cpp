@@ -280,7 +280,8 @@ TEST_F(RunSafety, TheCheckAndTheSafeRunSeeNamesTheCodePageCannotHold) {
 }
 
 // A journal written before names went in UTF-8 is read as Shift-JIS; its
-// marked names name no file, so their steps are reported, not taken.
+// marked names name no file, so their steps are reported, not taken; nor
+// is a step whose name the journal could not hold exactly.
 TEST_F(RunSafety, UndoReadsAnOlderShiftJisJournal) {
     dir.WriteFile("あ2.jpg", "kana");
     dir.WriteFile("a.jpg", "look-alike");
@@ -292,6 +293,16 @@ TEST_F(RunSafety, UndoReadsAnOlderShiftJisJournal) {
               std::string(CRunUndo(journalPath.c_str()).Execute()));
     EXPECT_EQ("kana", TempDir::ReadFile(dir / "あ.jpg"));
     EXPECT_EQ("look-alike", TempDir::ReadFile(dir / "a.jpg"));
+    EXPECT_EQ("umlaut", TempDir::ReadFile(dir / "p.jpg"));
+
+    // A name that is no valid UTF-16 has no exact UTF-8 form: its step is
+    // reported, never taken under a look-alike name.
+    {
+        CRunJournal journal(journalPath.c_str());
+        journal.RecordRename(Wide(dir.Path()), std::wstring(L"a\xD800.jpg"), L"p.jpg");
+    }
+    EXPECT_EQ("以下のファイルを元に戻せませんでした。\n\n" + dir.Path() + "\\p.jpg\n",
+              std::string(CRunUndo(journalPath.c_str()).Execute()));
     EXPECT_EQ("umlaut", TempDir::ReadFile(dir / "p.jpg"));
 }
 
