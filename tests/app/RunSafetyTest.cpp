@@ -282,7 +282,7 @@ TEST_F(RunSafety, TheCheckAndTheSafeRunSeeNamesTheCodePageCannotHold) {
 // A journal written before names went in UTF-8 is read as Shift-JIS; its
 // marked names name no file, so their steps are reported, not taken; nor
 // is a step whose name the journal could not hold exactly.
-TEST_F(RunSafety, UndoReadsAnOlderShiftJisJournal) {
+TEST_F(RunSafety, UndoReadsOlderJournalsAndTakesNoStepWithoutExactNames) {
     dir.WriteFile("あ2.jpg", "kana");
     dir.WriteFile("a.jpg", "look-alike");
     dir.WriteFile("p.jpg", "umlaut");
