@@ -300,7 +300,9 @@ TEST(HandleTest, CreatingIntoAnObjectThatHoldsAHandleAssertsAndMakesNothing) {
     EXPECT_EQ(heldDC, dc.m_hDC);
     EXPECT_EQ(heldList, list.m_hImageList);
     EXPECT_EQ(heldMenu, menu.m_hMenu);
-    if (AssertionsAreLive()) EXPECT_EQ(6, asserts.Count());
+    if (AssertionsAreLive()) {
+        EXPECT_EQ(6, asserts.Count());
+    }
 }
 
 TEST(HandleTest, TemporaryWrappersLastUntilTheTempMapsAreEmptied) {
