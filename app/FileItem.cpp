@@ -9,6 +9,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 bool g_bMoveRename = false;
@@ -19,17 +20,73 @@ const char kWideNameMark[] = "※";
 
 namespace {
 
-// Copies the file from to the path to, where nothing may lie yet (what lies
-// there is never touched). A copy that fails part way (a full disk) leaves a
-// cut or empty file under the original's name that would block the next
-// run: this call made it, so this call removes it again.
-bool CopyToNewFile(const std::wstring& from, const std::wstring& to) {
-    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+// What the running run has learnt about its folders (see CFolderCheckScope).
+struct RunFolders {
+    // folder as given -> (it is a folder, its checked text)
+    std::map<std::wstring, std::pair<bool, std::wstring>> checks;
+    // copy destination (checked text) -> the names in it, case folded, when
+    // the run first copied into it; no entry while it could not be listed
+    std::map<std::wstring, std::unordered_set<std::wstring>> listings;
+};
+RunFolders* g_pRunFolders = nullptr;
+
+// Every name in folder (checked text, with its '\'), case folded, short
+// forms too; false when the listing did not run to its end.
+bool ListFolder(const std::wstring& folder, std::unordered_set<std::wstring>* names) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        names->insert(FoldCase(found.cFileName));
+        if (found.cAlternateFileName[0]) names->insert(FoldCase(found.cAlternateFileName));
+    } while (FindNextFileW(search, &found));
+    const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(search);
+    return complete;
+}
+
+// Whether nothing named name lay in destination (checked text) before the
+// run copied into it. Inside a run one listing of the destination answers:
+// under Wine every look-up of a missing name reads the whole folder, and a
+// run copies thousands of files. Outside a run, or when the destination
+// cannot be listed, the name is looked up now.
+bool WasFreeBeforeRun(const std::wstring& destination, const std::wstring& name) {
+    if (g_pRunFolders) {
+        auto it = g_pRunFolders->listings.find(destination);
+        if (it == g_pRunFolders->listings.end()) {
+            std::unordered_set<std::wstring> names;
+            if (ListFolder(destination, &names))
+                it = g_pRunFolders->listings.emplace(destination, std::move(names)).first;
+        }
+        if (it != g_pRunFolders->listings.end()) return it->second.count(FoldCase(name)) == 0;
+    }
+    return GetFileAttributesW((destination + name).c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+// Whether the file can be opened for reading now.
+bool CanRead(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+// Copies the file from into destination (checked text) under name, where
+// nothing may lie yet (what lies there is never touched). A copy that fails
+// part way (a full disk) leaves a cut or empty file under the original's
+// name that would block the next run: this call made it, so this call
+// removes it again. It made it only when the name was free before the run,
+// the copy did not fail on a taken name, and the copy could read its
+// source (a copy that cannot open its source never creates anything).
+bool CopyToNewFile(const std::wstring& from, const std::wstring& destination, const std::wstring& name) {
+    if (!WasFreeBeforeRun(destination, name)) return false;
+    const std::wstring to = destination + name;
     if (g_pfnCopyFile(from.c_str(), to.c_str(), TRUE)) return true;
     const DWORD error = GetLastError();
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || !CanRead(from)) return false;
     const DWORD attributes = GetFileAttributesW(to.c_str());
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
-        !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(to.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
         DeleteFileW(to.c_str());
     }
@@ -37,9 +94,6 @@ bool CopyToNewFile(const std::wstring& from, const std::wstring& to) {
 }
 
 int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
-
-// The folder checks of the running run: folder -> (result, checked text).
-std::map<std::wstring, std::pair<bool, std::wstring>>* g_pFolderChecks = nullptr;
 
 // Whether folder (without wildcards, with or without one trailing '\') is
 // an existing folder; *checked gets it with its trailing '\'.
@@ -196,7 +250,7 @@ bool CFileItem::Rename() {
         StripSeparator(&g_strMoveFolder);
         if (!FitsPathLimit(destination + name) || !FitsPathLimit(destination + newName)) return false;
         if (g_pRunJournal) g_pRunJournal->RecordCopy(folder + name, destination, name);
-        if (!CopyToNewFile(folder + name, destination + name)) {
+        if (!CopyToNewFile(folder + name, destination, name)) {
             if (g_pRunJournal) g_pRunJournal->RecordFailure();
             return false;
         }
@@ -218,23 +272,23 @@ bool CFileItem::Rename() {
 }
 
 bool CheckFolderPath(std::wstring* folder) {
-    if (!g_pFolderChecks) return LookUpFolder(*folder, folder);
-    auto it = g_pFolderChecks->find(*folder);
-    if (it == g_pFolderChecks->end()) {
+    if (!g_pRunFolders) return LookUpFolder(*folder, folder);
+    auto it = g_pRunFolders->checks.find(*folder);
+    if (it == g_pRunFolders->checks.end()) {
         std::wstring checked;
         const bool ok = LookUpFolder(*folder, &checked);
-        it = g_pFolderChecks->emplace(*folder, std::make_pair(ok, checked)).first;
+        it = g_pRunFolders->checks.emplace(*folder, std::make_pair(ok, checked)).first;
     }
     if (it->second.first) *folder = it->second.second;
     return it->second.first;
 }
 
-CFolderCheckScope::CFolderCheckScope() : m_bOwner(g_pFolderChecks == nullptr) {
-    if (m_bOwner) g_pFolderChecks = new std::map<std::wstring, std::pair<bool, std::wstring>>;
+CFolderCheckScope::CFolderCheckScope() : m_bOwner(g_pRunFolders == nullptr) {
+    if (m_bOwner) g_pRunFolders = new RunFolders;
 }
 
 CFolderCheckScope::~CFolderCheckScope() {
     if (!m_bOwner) return;
-    delete g_pFolderChecks;
-    g_pFolderChecks = nullptr;
+    delete g_pRunFolders;
+    g_pRunFolders = nullptr;
 }

@@ -79,6 +79,8 @@ CString PadNumber64(int width, long long number);
 // folder checks of the renames are answered from what was found before.
 // A folder that went away meanwhile still makes that file's copy or rename
 // fail, so the answers stay safe; they only save the repeated look-ups.
+// Likewise each copy destination is listed once, at the run's first copy
+// into it: a name that lay there then is never a copy's target.
 class CFolderCheckScope {
 public:
     CFolderCheckScope();

@@ -320,6 +320,33 @@ TEST_F(FileItemRename, ACopyThatFailsPartWayIsRemovedAndNothingElse) {
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Inside a run the destination is listed at the first copy. A name that lay
+// there then is never copied to; a file that came later is only removed by
+// a copy that got past its source (which alone can have made it).
+TEST_F(FileItemRename, InsideARunOnlyTheRunsOwnBrokenCopiesAreRemoved) {
+    dir.WriteFile("In\\a.txt", "0123456789");
+    dir.WriteFile("In\\b.txt", "NEW");
+    dir.WriteFile("Out\\b.txt", "OLD");
+    CopyInto(dir / "Out");
+    CFolderCheckScope run;
+
+    g_pfnCopyFile = &FailToCopy;
+    CFileItem taken = ItemFor(dir / "In", "b.txt", "y.txt");
+    EXPECT_FALSE(taken.Rename());
+    EXPECT_EQ("OLD", TempDir::ReadFile(dir / "Out\\b.txt"));
+
+    dir.WriteFile("Out\\c.txt", "THEIRS");  // after the listing; its source In\c.txt is missing
+    g_pfnCopyFile = &CopyFileW;
+    CFileItem missing = ItemFor(dir / "In", "c.txt", "z.txt");
+    EXPECT_FALSE(missing.Rename());
+    EXPECT_EQ("THEIRS", TempDir::ReadFile(dir / "Out\\c.txt"));
+
+    g_pfnCopyFile = &CopyHalfThenFail;
+    CFileItem broken = ItemFor(dir / "In", "a.txt", "z.txt");
+    EXPECT_FALSE(broken.Rename());
+    EXPECT_FALSE(TempDir::Exists(dir / "Out\\a.txt"));
+}
+
 // Names that code page 932 cannot hold: through the ANSI functions "ä.txt"
 // named "a.txt" beside it and a folder "한" named none. The real paths
 // rename the right file; the shown forms follow, marked.
