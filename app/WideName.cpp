@@ -39,6 +39,17 @@ bool ExactAnsiOf(const std::wstring& wide, CString* ansi) {
     return true;
 }
 
+CString ExactPathOf(const std::wstring& path) {
+    CString exact;
+    if (ExactAnsiOf(path, &exact) && static_cast<size_t>(exact.GetLength()) <= kMaxPath) return exact;
+    std::wstring shortForm(MAX_PATH, L'\0');
+    const DWORD length = ::GetShortPathNameW(path.c_str(), &shortForm[0], MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return CString();
+    shortForm.resize(length);
+    if (!ExactAnsiOf(shortForm, &exact) || static_cast<size_t>(exact.GetLength()) > kMaxPath) return CString();
+    return exact;
+}
+
 CString ShownOf(const std::wstring& wide) { return _WideToShownAnsi(wide.c_str()); }
 
 std::wstring FoldCase(const std::wstring& name) {

@@ -17,6 +17,11 @@ std::wstring WideOf(const char* text);
 // The exact Shift-JIS form of wide into *ansi; false (and *ansi untouched)
 // when it has none.
 bool ExactAnsiOf(const std::wstring& wide, CString* ansi);
+// An exact Shift-JIS form of the existing file or folder path: its own, or
+// else the short form the file system keeps for it (best fit would make
+// "C:\Users\Zoë" into "C:\Users\Zoe", some other folder). Empty when
+// neither is exact or fits in 259 bytes.
+CString ExactPathOf(const std::wstring& path);
 // The text to show for wide (exact where it can be, never a path).
 CString ShownOf(const std::wstring& wide);
 

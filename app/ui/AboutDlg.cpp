@@ -1,6 +1,9 @@
 // AboutDlg.cpp - the about box, and opening the help page.
 #include "AboutDlg.h"
 
+#include "OrdovanApp.h"
+#include "WideName.h"
+
 const char kHomePageAddress[] = "https://www.tallywise.example/ordovan/";
 const char kMailAddress[] = "support@tallywise.example";
 
@@ -21,9 +24,9 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_version.SubclassDlgItem(IDC_ABOUT_VERSION, this);
-    char szProgram[MAX_PATH + 1];
-    _GetModuleFileName(szProgram, sizeof szProgram);
-    m_version.Make(szProgram, "041104b0", true);
+    // Only an exact path names this program: best fit could name another file.
+    const CString program = ExactPathOf(GetProgramFileW());
+    if (!program.IsEmpty()) m_version.Make(program, "041104b0", true);
     SetDlgItemText(IDC_ABOUT_HOMEPAGE, kHomePageAddress);
     SetDlgItemText(IDC_ABOUT_MAIL, kMailAddress);
     return TRUE;
@@ -35,6 +38,7 @@ void OpenHelpPage(const CString& strProgramFolder) { OpenHelpPage(strProgramFold
 // commas in its name still reaches the file browser as one argument. What
 // the shell does with a missing page is the shell's.
 void OpenHelpPage(const CString& strProgramFolder, bool bUnderWine) {
+    if (strProgramFolder.IsEmpty()) return;  // no page of ours to name
     const CString page = strProgramFolder + "Help.htm";
     if (bUnderWine) {
         if (g_pfnShellOpen) g_pfnShellOpen(page, SW_SHOW);

@@ -7,10 +7,26 @@
 
 #include "ProgressDlg.h"
 #include "SafeRun.h"
+#include "WideName.h"
+
+#include <string>
 
 namespace {
 
-CString ModuleFolder() { return _GetFullPathToPath(_GetModuleFileName()); }
+// Room for the longest path the platform gives, in UTF-16 characters.
+const size_t kLongPathLength = 32768;
+
+// The folder in an exact form, with its trailing '\'; empty without one.
+CString ModuleFolder() {
+    const std::wstring program = GetProgramFileW();
+    const size_t cut = program.rfind(L'\\');
+    if (cut == std::wstring::npos) return CString();
+    const CString folder = ExactPathOf(program.substr(0, cut));
+    return folder.IsEmpty() ? folder : folder + "\\";
+}
+
+const char kNoSettingsMessage[] = "プログラムのフォルダの名前に、ここでは使えない文字が含まれています。\n"
+                                  "設定と、元に戻すための記録は保存されません。";
 
 // For the tests of a run that never ends: the process goes between the two
 // passes of a run through temporary names, as a kill would take it.
@@ -24,6 +40,7 @@ COrdovanApp::COrdovanApp() = default;
 
 BOOL COrdovanApp::InitInstance() {
     m_strProgramFolder = ModuleFolder();
+    if (m_strProgramFolder.IsEmpty()) AfxMessageBox(kNoSettingsMessage, MB_OK | MB_ICONEXCLAMATION);
     InstallRunProgress();
     if (GetEnvironmentVariableA(kHaltVariable, nullptr, 0) > 0) g_pfnBetweenPasses = &HaltLikeAKill;
 
@@ -35,11 +52,25 @@ BOOL COrdovanApp::InitInstance() {
     return FALSE;
 }
 
+std::wstring GetProgramFileW() {
+    std::wstring path(kLongPathLength, L'\0');
+    const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size()) return std::wstring();
+    path.resize(length);
+    return path;
+}
+
 CString GetProgramFolder() {
     const COrdovanApp* app = dynamic_cast<const COrdovanApp*>(AfxGetApp());
     return app ? app->m_strProgramFolder : ModuleFolder();
 }
 
-CString GetIniPath() { return GetProgramFolder() + "Ordovim.ini"; }
+CString GetIniPath() {
+    const CString folder = GetProgramFolder();
+    return folder.IsEmpty() ? CString() : folder + "Ordovim.ini";
+}
 
-CString GetJournalPath() { return GetProgramFolder() + "Ordovim.jnl"; }
+CString GetJournalPath() {
+    const CString folder = GetProgramFolder();
+    return folder.IsEmpty() ? CString() : folder + "Ordovim.jnl";
+}

@@ -56,7 +56,8 @@ bool IniNameFits(const char* name) { return FitsIn(name, kIniMaxNameLength); }
 
 bool IniValueFits(const char* value) { return FitsIn(value, kIniMaxValueLength); }
 
-bool IniFileNameFits(const char* iniFile) { return FitsIn(iniFile, kIniMaxFileNameLength); }
+// An empty name names no file: the platform would put it in its own folder.
+bool IniFileNameFits(const char* iniFile) { return !(iniFile && !*iniFile) && FitsIn(iniFile, kIniMaxFileNameLength); }
 
 int IniCutToCharacters(const char* text, int length, int maxBytes) {
     const int limit = length < maxBytes ? length : maxBytes;

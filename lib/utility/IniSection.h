@@ -31,7 +31,8 @@ const int kIniMaxFileNameLength = MAX_PATH - 1;
 // Whether the platform can take a name (null names, which the profile
 // functions give a meaning of their own, pass).
 bool IniNameFits(const char* name);
-// Whether the platform can take a value or a file name.
+// Whether the platform can take a value or a file name (an empty file name
+// names no file and never fits).
 bool IniValueFits(const char* value);
 bool IniFileNameFits(const char* iniFile);
 
