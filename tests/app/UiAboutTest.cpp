@@ -117,6 +117,8 @@ TEST(HelpPage, OpensHelpHtmThroughTheFileBrowserOnWindowsAndTheShellUnderWine) {
     OpenHelpPage("C:\\Program Files\\Tallywise\\", false);
     OpenHelpPage("C:\\Program Files\\Tallywise\\", true);
     OpenHelpPage("C:\\Tallywise\\");
+    OpenHelpPage("", true);  // no program folder: no page of ours
+    OpenHelpPage("", false);
     g_pfnLaunch = previousRun;
     g_pfnShellOpen = previousOpen;
 

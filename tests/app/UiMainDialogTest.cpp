@@ -528,6 +528,10 @@ TEST_F(OrdovanUiTest, TheSettingsFileLiesInTheProgramFolder) {
     EXPECT_EQ(IniPath(), std::string(GetIniPath()));
     app.m_strProgramFolder = "C:\\Somewhere\\";
     EXPECT_EQ("C:\\Somewhere\\Ordovim.ini", std::string(GetIniPath()));
+    // A program folder without an exact form is none: no settings, no journal.
+    app.m_strProgramFolder.Empty();
+    EXPECT_TRUE(GetIniPath().IsEmpty());
+    EXPECT_TRUE(GetJournalPath().IsEmpty());
 }
 
 TEST(OrdovanApp, InitInstanceRunsTheDialogFromTheProgramFolderAndEnds) {

@@ -391,6 +391,7 @@ TEST_F(IniTest, NamesAndValuesThePlatformCannotTakeAreRefused) {
     EXPECT_FALSE(_WriteIni("S", "Key", std::string(32767, 'v').c_str(), File(), false));
     const std::string longFile = m_dir / (std::string(200, 'd') + "\\" + std::string(100, 'f') + ".ini");
     EXPECT_FALSE(_WriteIni("S", "Key", "v", longFile.c_str(), false));
+    EXPECT_FALSE(_WriteIni("S", "Key", "v", "", false)) << "an empty file name names no file";
     EXPECT_EQ(before, FileText());
 
     EXPECT_TRUE(_WriteIni("S", longest.c_str(), "longest", File(), false));
@@ -401,6 +402,7 @@ TEST_F(IniTest, NamesAndValuesThePlatformCannotTakeAreRefused) {
     EXPECT_EQ("dflt", std::string(_ReadIni(huge.c_str(), "Key", "dflt", File(), false)));
     EXPECT_EQ("dflt", std::string(_ReadIni("S", huge.c_str(), "dflt", File(), false)));
     EXPECT_EQ("dflt", std::string(_ReadIni("S", "Key", "dflt", longFile.c_str(), false)));
+    EXPECT_EQ("dflt", std::string(_ReadIni("S", "Key", "dflt", "", false)));
     EXPECT_EQ(0, _ReadIniNum("S", huge.c_str(), File(), false));
     EXPECT_TRUE(_ReadIniBool("S", huge.c_str(), true, File(), false));
     RECT back = {9, 9, 9, 9};
