@@ -26,7 +26,9 @@ BOOL CAboutDlg::OnInitDialog() {
     m_version.SubclassDlgItem(IDC_ABOUT_VERSION, this);
     // Only an exact path names this program: best fit could name another file.
     const CString program = ExactPathOf(GetProgramFileW());
-    if (!program.IsEmpty()) m_version.Make(program, "041104b0", true);
+    char szProgram[MAX_PATH + 1] = {};
+    lstrcpynA(szProgram, program, sizeof szProgram);
+    if (szProgram[0]) m_version.Make(szProgram, "041104b0", true);
     SetDlgItemText(IDC_ABOUT_HOMEPAGE, kHomePageAddress);
     SetDlgItemText(IDC_ABOUT_MAIL, kMailAddress);
     return TRUE;
