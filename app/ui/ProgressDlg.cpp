@@ -205,8 +205,11 @@ void CProgressDlg::Begin(int nFiles) {
     ::Sleep(kPauseBeforeFirstFile);
 }
 
+// Messages are only fetched when the queue holds any: a Cancel click is
+// still seen before the next file, and a run of small files does not pay
+// for an empty fetch per file.
 void CProgressDlg::Step() {
-    PumpMessages();
+    if (HIWORD(::GetQueueStatus(QS_ALLINPUT)) != 0) PumpMessages();
     m_nRunPercentPos = Advance();
 }
 
