@@ -230,6 +230,11 @@ CString CFileItem::GetShownName() const { return m_wstrName.empty() ? m_strName 
 
 CString CFileItem::GetShownFolder() const { return m_wstrFolder.empty() ? m_strFolder : kWideNameMark + m_strFolder; }
 
+CString CFileItem::GetStepText() const {
+    const CString newName = m_wstrNewName.empty() ? m_strNewName : kWideNameMark + m_strNewName;
+    return GetShownName() + " -> " + newName;
+}
+
 // Copies the file into g_strMoveFolder first when asked to (unless it already
 // lies there), then renames it to m_strNewName in its folder. Nothing is ever
 // overwritten: the copy fails when the destination holds a file of that name,

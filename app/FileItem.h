@@ -54,6 +54,8 @@ public:
     // Name and folder as the list shows them: marked when only shown forms.
     CString GetShownName() const;
     CString GetShownFolder() const;
+    // "name -> new name" in the shown forms, as a run reports its step.
+    CString GetStepText() const;
 
     CString m_strFolder;   // without a trailing '\'
     CString m_strName;     // name with extension

@@ -139,6 +139,13 @@ CFileItemList::~CFileItemList() { RemoveAll(); }
 
 int CFileItemList::AddFound(CVoFileFind& finder) {
     int added = 0;
+    if (IndexUsable()) {
+        try {
+            m_index.reserve(m_index.size() + static_cast<size_t>(finder.GetSize()));  // one rehash, not many
+        } catch (const std::bad_alloc&) {
+            // It grows as it goes.
+        }
+    }
     CFileItem found;
     for (int i = 0; i < finder.GetSize(); ++i) {
         const CWin32FindData& record = finder[i];
@@ -169,9 +176,7 @@ CString CFileItemList::Execute() {
         CFileItem* item = ItemOf(m_list.GetPrev(pos));
         progress->Step();
         if (progress->StopRequested()) break;
-        CString message;
-        message.Format("%s -> %s", static_cast<LPCSTR>(item->m_strName), static_cast<LPCSTR>(item->m_strNewName));
-        progress->ShowFile(message);
+        progress->ShowFile(item->GetStepText());
 
         // Taken after the call: when the copy was made but its rename failed,
         // the item already names the copy, and that is the file to report.

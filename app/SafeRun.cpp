@@ -12,8 +12,6 @@ namespace {
 
 const char kHeading[] = "以下のファイル名が変更に失敗しました。";
 
-CString StepText(const CFileItem* item) { return item->m_strName + " -> " + item->m_strNewName; }
-
 }  // namespace
 
 CSafeRun::CSafeRun(const std::vector<SafeStep>& steps) : m_steps(steps), m_bMoved(steps.size(), false) {
@@ -52,7 +50,7 @@ CString CSafeRun::Execute() {
         }
         CFileItem* item = m_steps[i].item;
         item->SetWideNewName(WideOf(m_steps[i].tempName));
-        progress->ShowFile(StepText(item));
+        progress->ShowFile(item->GetStepText());
         m_bMoved[i] = item->Rename();
         item->SetWideNewName(m_steps[i].target);
     }
@@ -65,7 +63,7 @@ CString CSafeRun::Execute() {
         if (progress->StopRequested()) break;
         CFileItem* item = m_steps[i].item;
         item->SetWideNewName(m_steps[i].target);
-        progress->ShowFile(StepText(item));
+        progress->ShowFile(item->GetStepText());
         if (item->Rename()) {
             m_bMoved[i] = false;
             item->SetWideNewName(m_originals[i]);

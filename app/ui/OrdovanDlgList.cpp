@@ -51,15 +51,18 @@ void COrdovanDlg::RebuildRows(CObList* select) {
                      static_cast<const char*>(columns[4].pEditInfo));
 
     m_listCtrl.SetRedraw(FALSE);
-    try {
-        std::vector<CFileItem*> order;
-        order.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
-        for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;)
-            order.push_back(static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos)));
-        m_listCtrl.RemoveRowsNotIn(std::unordered_set<const CFileItem*>(order.begin(), order.end()));
-        m_listCtrl.ReorderRows(order);
-    } catch (const std::bad_alloc&) {
-        // Then the rows are simply rewritten in place.
+    // An empty list (the first search) has no rows to keep or sort.
+    if (m_listCtrl.GetItemCount() > 0) {
+        try {
+            std::vector<CFileItem*> order;
+            order.reserve(static_cast<size_t>(m_fileList.m_list.GetCount()));
+            for (POSITION pos = m_fileList.m_list.GetHeadPosition(); pos;)
+                order.push_back(static_cast<CFileItem*>(m_fileList.m_list.GetNext(pos)));
+            m_listCtrl.RemoveRowsNotIn(std::unordered_set<const CFileItem*>(order.begin(), order.end()));
+            m_listCtrl.ReorderRows(order);
+        } catch (const std::bad_alloc&) {
+            // Then the rows are simply rewritten in place.
+        }
     }
     CString text;
     int row = 0;

@@ -362,6 +362,7 @@ TEST_F(FileItemRename, NamesOnlyInUtf16AreCopiedAndRenamedThroughTheirRealPaths)
     item.SetWideNewName(L"\u00e41.txt");
     EXPECT_TRUE(item.HasWideName());
     EXPECT_EQ("※a.txt", Str(item.GetShownName()));
+    EXPECT_EQ("※a.txt -> ※a1.txt", Str(item.GetStepText()));  // what the progress shows
     ASSERT_TRUE(item.Rename());
     EXPECT_EQ(L"\u00e41.txt", item.m_wstrName);
     EXPECT_EQ(L"\u00e4.txt", item.m_wstrNewName);

@@ -444,6 +444,27 @@ TEST_F(OrdovanE2E, KeepsTheSettingsFromOneStartToTheNext) {
     ASSERT_TRUE(app.Close()) << app.Error();
 }
 
+// Started from a folder whose name code page 932 cannot hold, the program
+// keeps its settings in that folder: the ANSI functions would have named
+// "Zoe", which lies beside it.
+TEST_F(OrdovanE2E, KeepsItsSettingsInItsOwnFolderWhenTheCodePageCannotHoldItsName) {
+    const std::wstring root(dir.Path().begin(), dir.Path().end());  // the test's folders are ASCII
+    const std::wstring zoe = root + L"\\Zo\u00eb";
+    ASSERT_TRUE(TempDir::MakeWideDir(dir.Path(), L"Zo\u00eb"));
+    const std::string lookAlike = dir.MakeDir("Zoe");
+    const std::string programFolder = program.substr(0, program.rfind('\\'));
+    for (const wchar_t* file : {L"Ordovan.exe", L"Vokit.dll", L"Framework.dll", L"Help.htm"}) {
+        const std::wstring from = std::wstring(programFolder.begin(), programFolder.end()) + L"\\" + file;
+        ASSERT_TRUE(CopyFileW(from.c_str(), (zoe + L"\\" + file).c_str(), FALSE));
+    }
+
+    ASSERT_TRUE(app.Start(zoe + L"\\Ordovan.exe")) << app.Error();
+    ASSERT_TRUE(app.SetTargetFolder(lookAlike)) << app.Error();
+    ASSERT_TRUE(app.Close()) << app.Error();
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((zoe + L"\\Ordovim.ini").c_str()));
+    EXPECT_FALSE(TempDir::Exists(lookAlike + "\\Ordovim.ini"));
+}
+
 // The same program on a screen of 144 DPI and of 96: the main dialog, the
 // list's columns and rows, the folder field's "..." button, the about box
 // and its icon are half as large again; at 96 DPI the columns are as

@@ -161,16 +161,26 @@ bool Session::Fail(const std::string& what) {
 
 bool Session::Start(const std::string& exePath) { return StartShown(exePath) && WaitUntilIdle(); }
 
+bool Session::Start(const std::wstring& exePath) { return StartShown(exePath) && WaitUntilIdle(); }
+
 bool Session::StartShown(const std::string& exePath) {
+    std::wstring wide(exePath.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, exePath.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    if (length <= 0) return Fail("cannot start " + exePath + " (no such path)");
+    wide.resize(static_cast<size_t>(length - 1));
+    return StartShown(wide);
+}
+
+bool Session::StartShown(const std::wstring& exePath) {
     Release();
     m_error.clear();
-    const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
-    std::string commandLine = "\"" + exePath + "\"";
-    STARTUPINFOA startup = {};
+    const std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\'));
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &m_process)) {
-        return Fail("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
+        return Fail("cannot start the program (error " + std::to_string(GetLastError()) + ")");
     }
     const bool shown = WaitUntil(
         [this] {

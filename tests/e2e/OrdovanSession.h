@@ -69,9 +69,12 @@ public:
     // its main dialog is shown and idle. A session can start the program
     // again after Close.
     bool Start(const std::string& exePath);
+    // The same for a program whose path code page 932 cannot hold.
+    bool Start(const std::wstring& exePath);
     // Starts the program and waits only until its main dialog is shown (a
     // question it asks at start-up may be open).
     bool StartShown(const std::string& exePath);
+    bool StartShown(const std::wstring& exePath);
     bool IsRunning() const;
     // Clicks "終了(&X)" and waits until the program has ended.
     bool Close();
