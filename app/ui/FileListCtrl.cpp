@@ -230,7 +230,8 @@ bool CFileListCtrl::ReorderRows(const std::vector<CFileItem*>& order) {
 }
 
 bool CFileListCtrl::SetRow(int row, const CString& text, CFileItem* item) {
-    const int rows = GetItemCount();
+    // Asked of the list itself: once per row of a rebuild of 100,000 rows.
+    const int rows = static_cast<int>(ListMessage(LVM_GETITEMCOUNT, 0, 0));
     if (row < 0 || row > rows) return false;
     // Rows that changed in number behind our back are all rewritten.
     if (m_rows.size() != static_cast<size_t>(rows)) ForgetRows();
@@ -238,7 +239,7 @@ bool CFileListCtrl::SetRow(int row, const CString& text, CFileItem* item) {
     const RowRecord* before = at < m_rows.size() && m_rows[at].known ? &m_rows[at] : nullptr;
     if (before && before->item == item && before->text == text) return true;
 
-    if (!WriteRow(row, text, item, before)) {
+    if (!WriteRow(row, row == rows, text, item, before)) {
         ForgetRows();
         return false;
     }
@@ -251,9 +252,9 @@ bool CFileListCtrl::SetRow(int row, const CString& text, CFileItem* item) {
     return true;
 }
 
-// Inserts row (when it is the row count) or rewrites the columns that differ
-// from what before says the row shows (all of them without before).
-bool CFileListCtrl::WriteRow(int row, const CString& text, CFileItem* item, const RowRecord* before) {
+// Inserts row (insert: it is the row count) or rewrites the columns that
+// differ from what before says the row shows (all of them without before).
+bool CFileListCtrl::WriteRow(int row, bool insert, const CString& text, CFileItem* item, const RowRecord* before) {
     const char* now[COLUMN_COUNT];
     const char* was[COLUMN_COUNT];
     try {
@@ -262,7 +263,6 @@ bool CFileListCtrl::WriteRow(int row, const CString& text, CFileItem* item, cons
     } catch (const std::bad_alloc&) {
         return false;
     }
-    const bool insert = row == GetItemCount();
     if (insert) {
         LVITEMA lvItem = {};
         lvItem.mask = LVIF_TEXT | LVIF_PARAM;
@@ -270,8 +270,7 @@ bool CFileListCtrl::WriteRow(int row, const CString& text, CFileItem* item, cons
         lvItem.pszText = const_cast<char*>(now[0]);
         lvItem.lParam = reinterpret_cast<LPARAM>(item);
         if (static_cast<int>(ListMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvItem))) != row) return false;
-    } else if (GetItemData(row) != reinterpret_cast<DWORD_PTR>(item) &&
-               !SetItemData(row, reinterpret_cast<DWORD_PTR>(item))) {
+    } else if (ItemAt(row) != item && !SetItemData(row, reinterpret_cast<DWORD_PTR>(item))) {
         return false;
     }
     for (int column = insert ? 1 : 0; column < COLUMN_COUNT; ++column) {

@@ -85,7 +85,7 @@ private:
         bool known = false;    // false: the row may show anything
         bool removed = false;  // deleted just now (RemoveRowsNotIn)
     };
-    bool WriteRow(int row, const CString& text, CFileItem* item, const RowRecord* before);
+    bool WriteRow(int row, bool insert, const CString& text, CFileItem* item, const RowRecord* before);
     // LVM_SETITEMSTATE and LVM_GETNEXTITEM straight to the list view.
     bool SetRowState(int row, UINT state, UINT mask);
     int NextRow(int row, UINT flags) const;
