@@ -30,21 +30,6 @@ struct RunFolders {
 };
 RunFolders* g_pRunFolders = nullptr;
 
-// Every name in folder (checked text, with its '\'), case folded, short
-// forms too; false when the listing did not run to its end.
-bool ListFolder(const std::wstring& folder, std::unordered_set<std::wstring>* names) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    do {
-        names->insert(FoldCase(found.cFileName));
-        if (found.cAlternateFileName[0]) names->insert(FoldCase(found.cAlternateFileName));
-    } while (FindNextFileW(search, &found));
-    const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
-    FindClose(search);
-    return complete;
-}
-
 // Whether nothing named name lay in destination (checked text) before the
 // run copied into it. Inside a run one listing of the destination answers:
 // under Wine every look-up of a missing name reads the whole folder, and a
@@ -54,8 +39,12 @@ bool WasFreeBeforeRun(const std::wstring& destination, const std::wstring& name)
     if (g_pRunFolders) {
         auto it = g_pRunFolders->listings.find(destination);
         if (it == g_pRunFolders->listings.end()) {
+            // Short forms too: a copy under another file's short name would meet that file.
             std::unordered_set<std::wstring> names;
-            if (ListFolder(destination, &names))
+            if (ListFolder(destination, [&names](const WIN32_FIND_DATAW& found) {
+                    names.insert(FoldCase(found.cFileName));
+                    if (found.cAlternateFileName[0]) names.insert(FoldCase(found.cAlternateFileName));
+                }))
                 it = g_pRunFolders->listings.emplace(destination, std::move(names)).first;
         }
         if (it != g_pRunFolders->listings.end()) return it->second.count(FoldCase(name)) == 0;

@@ -58,15 +58,8 @@ std::wstring Join(const std::wstring& folderKey, const std::wstring& name) { ret
 // Reads a folder once: every entry by its real name. False when the folder
 // cannot be read.
 bool ReadFolder(const std::wstring& key, FolderState* state) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Join(key, L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive
-    do {
-        if (std::wcscmp(found.cFileName, L".") != 0 && std::wcscmp(found.cFileName, L"..") != 0)
-            state->Put(FoldCase(found.cFileName), HELD_BY_OTHER);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return true;
+    return ListFolder(key,
+                      [state](const WIN32_FIND_DATAW& found) { state->Put(FoldCase(found.cFileName), HELD_BY_OTHER); });
 }
 
 // What the check knows of one item before playing it.

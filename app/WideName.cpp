@@ -88,6 +88,18 @@ bool FitsPathLimit(const std::wstring& path) {
     return bytes > 0 && static_cast<size_t>(bytes) <= kMaxPath;
 }
 
+bool ListFolder(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& take) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((WithoutSeparator(folder) + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive
+    do {
+        if (std::wcscmp(found.cFileName, L".") != 0 && std::wcscmp(found.cFileName, L"..") != 0) take(found);
+    } while (FindNextFileW(search, &found));
+    const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(search);
+    return complete;
+}
+
 std::wstring WithoutSeparator(const std::wstring& folder) {
     if (!folder.empty() && folder.back() == L'\\') return folder.substr(0, folder.size() - 1);
     return folder;

@@ -9,6 +9,7 @@
 
 #include <afx.h>
 
+#include <functional>
 #include <string>
 
 // The UTF-16 form of Shift-JIS text; empty when the text is no exact
@@ -37,6 +38,11 @@ bool IsUsableNewName(const std::wstring& name);
 // The longest path a run makes: 259 bytes in code page 932, and 259 UTF-16
 // characters (the platform's limit without its long-path prefix).
 bool FitsPathLimit(const std::wstring& path);
+
+// Hands take every entry of folder (real form, with or without its trailing
+// '\') but "." and "..". False when the folder cannot be read or its
+// listing broke off; an empty drive is read.
+bool ListFolder(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& take);
 
 // folder without one trailing '\'.
 std::wstring WithoutSeparator(const std::wstring& folder);

@@ -65,12 +65,16 @@ CString GetProgramFolder() {
     return app ? app->m_strProgramFolder : ModuleFolder();
 }
 
-CString GetIniPath() {
+namespace {
+
+// The file beside the program; empty without a program folder.
+CString BesideProgram(const char* name) {
     const CString folder = GetProgramFolder();
-    return folder.IsEmpty() ? CString() : folder + "Ordovim.ini";
+    return folder.IsEmpty() ? CString() : folder + name;
 }
 
-CString GetJournalPath() {
-    const CString folder = GetProgramFolder();
-    return folder.IsEmpty() ? CString() : folder + "Ordovim.jnl";
-}
+}  // namespace
+
+CString GetIniPath() { return BesideProgram("Ordovim.ini"); }
+
+CString GetJournalPath() { return BesideProgram("Ordovim.jnl"); }
