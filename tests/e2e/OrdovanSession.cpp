@@ -351,6 +351,10 @@ bool Session::Run(std::string* report, int checkAnswer, std::string* checkText) 
     Click(Control(kStartButton));
     if (!AnswerMessageBox(kConfirmRun, IDYES)) return false;
     if (checkAnswer && !AnswerMessageBox(nullptr, checkAnswer, checkText)) return false;
+    // A run keeps its progress dialog up for at least half a second (and a
+    // check that finds problems asks first): wait until the program is busy,
+    // so that a quiet moment before the run starts is not taken for its end.
+    if (!checkAnswer) WaitUntil([this] { return !IsRunning() || HasPendingWork(); }, kActionTimeoutMs);
     return WaitForReport(report);
 }
 
