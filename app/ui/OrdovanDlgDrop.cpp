@@ -9,6 +9,7 @@
 // the search does. A path that code page 932 cannot hold is searched
 // through its UTF-16 form; such a folder cannot become the target folder.
 #include "OrdovanDlg.h"
+#include "ProgressDlg.h"
 
 #include "resource.h"
 
@@ -51,7 +52,12 @@ bool ToExactAnsi(const std::wstring& wide, std::string* ansi) {
 
 }  // namespace
 
+// Nothing is added while a run works through the list on its thread.
 void COrdovanDlg::OnDropFiles(HDROP hDropInfo) {
+    if (g_pProgressDlg) {
+        ::DragFinish(hDropInfo);
+        return;
+    }
     std::vector<std::wstring> paths;
     try {
         paths = DroppedPaths(hDropInfo);

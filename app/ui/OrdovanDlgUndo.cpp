@@ -4,6 +4,7 @@
 #include "OrdovanDlg.h"
 
 #include "OrdovanApp.h"
+#include "ProgressDlg.h"
 #include "resource.h"
 
 #include "RunJournal.h"
@@ -23,10 +24,11 @@ CString COrdovanDlg::RunWithJournal(const CRunCheck& check, CRunCheck::Choice ch
     {
         CRunJournalScope scope(&journal);
         if (choice == CRunCheck::RUN_SAFELY) {
-            report = CSafeRun(check.SafeSteps()).Execute();
+            CSafeRun run(check.SafeSteps());
+            report = RunWithProgressDialog([&run] { return run.Execute(); });
             m_fileList.ItemsChanged();
         } else {
-            report = m_fileList.Execute();
+            report = RunWithProgressDialog([this] { return m_fileList.Execute(); });
         }
     }
     journal.Finish();
@@ -44,10 +46,11 @@ void COrdovanDlg::UpdateUndoMenu() {
     sysMenu->EnableMenuItem(IDM_UNDO, MF_BYCOMMAND | (journal ? MF_ENABLED : MF_GRAYED));
 }
 
+// Not while a run is under way: one run at a time touches the files.
 void COrdovanDlg::OnUndo() {
-    if (!CRunJournal::Exists(GetJournalPath())) return;
+    if (g_pProgressDlg || !CRunJournal::Exists(GetJournalPath())) return;
     CRunUndo undo(GetJournalPath());
-    const CString report = undo.Execute();
+    const CString report = RunWithProgressDialog([&undo] { return undo.Execute(); });
     undo.Apply(m_fileList.m_list);
     m_fileList.ItemsChanged();
     if (!report.IsEmpty()) AfxMessageBox(report, MB_OK);

@@ -2,6 +2,8 @@
 // gets one.
 #include "ProgressDlg.h"
 
+#include "RunRelay.h"
+
 #include <new>
 
 CProgressDlg* g_pProgressDlg = nullptr;
@@ -23,7 +25,8 @@ const DWORD kRepaintInterval = 50;
 CProgressDlg::CProgressDlg(UINT nTitleID)
     : CDialog(IDD_PROGRESS), m_nTitleID(nTitleID ? nTitleID : IDS_PROGRESS_TITLE), m_nLower(0), m_nUpper(100),
       m_nStep(5), m_bCancel(FALSE), m_bOwnerDisabled(FALSE), m_nPos(0), m_nRepaintInterval(kRepaintInterval),
-      m_hWndOwner(nullptr), m_nRunPercentPos(0), m_bRunShown(false), m_dwRunShownAt(0) {}
+      m_hWndOwner(nullptr), m_pRelay(nullptr), m_bRelayBegun(false), m_nRunPercentPos(0), m_bRunShown(false),
+      m_dwRunShownAt(0) {}
 
 CProgressDlg::~CProgressDlg() {
     if (m_hWnd || m_bOwnerDisabled) DestroyWindow();
@@ -130,8 +133,15 @@ void CProgressDlg::SetMessage(const char* text) {
     if (m_hWnd) SetDlgItemText(IDC_PROGRESS_MESSAGE, text);
 }
 
-// Cancel, Esc and the close box: the run asks before it stops.
-void CProgressDlg::OnCancel() { m_bCancel = TRUE; }
+// Cancel, Esc and the close box: the run asks before it stops. A run on a
+// worker is told at once.
+void CProgressDlg::OnCancel() {
+    if (m_pRelay) {
+        m_pRelay->Cancel();
+    } else {
+        m_bCancel = TRUE;
+    }
+}
 
 // Enter does not end the dialog.
 void CProgressDlg::OnOK() {}
@@ -154,18 +164,19 @@ void CProgressDlg::UpdatePercent(long long nPos) {
     if (current != text) SetDlgItemText(IDC_PROGRESS_PERCENT, text);
 }
 
-void CProgressDlg::PumpMessages() {
+bool CProgressDlg::PumpMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // Not ours to take: leave it for the loop that owns the thread.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
+            return false;
         }
         if (m_hWnd && IsDialogMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+    return true;
 }
 
 int CProgressDlg::BarUpper() const {
@@ -194,15 +205,19 @@ void CProgressDlg::SendBarPos() {
 // ---- The run's view of the dialog -------------------------------------------
 
 void CProgressDlg::Begin(int nFiles) {
+    ShowBegin(nFiles);
+    PumpMessages();
+    if (m_hWnd) UpdateWindow();
+    ::Sleep(kPauseBeforeFirstFile);
+}
+
+void CProgressDlg::ShowBegin(int nFiles) {
     SetMessage("");
     SetRange(0, nFiles);
     SetStep(1);
     m_strRunFile.Empty();
     m_nRunPercentPos = m_nPos;
     m_bRunShown = false;
-    PumpMessages();
-    if (m_hWnd) UpdateWindow();
-    ::Sleep(kPauseBeforeFirstFile);
 }
 
 // Messages are only fetched when the queue holds any: a Cancel click is
@@ -217,7 +232,10 @@ void CProgressDlg::Step() {
 bool CProgressDlg::StopRequested() {
     const bool cancelled = m_bCancel != FALSE;
     m_bCancel = FALSE;
-    if (!cancelled) return false;
+    return cancelled && ConfirmStop();
+}
+
+bool CProgressDlg::ConfirmStop() {
     ShowRunState();
     return AfxMessageBox("処理を中止しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
@@ -246,11 +264,74 @@ void CProgressDlg::ShowRunState() {
 
 DWORD CProgressDlg::Now() const { return ::GetTickCount(); }
 
+// ---- A run on a worker thread -------------------------------------------------
+
+// This thread waits for the worker's end, for what the run shows at once
+// (its start, its first file, its question), for messages, and for the
+// next repaint; in between it sleeps. After WM_QUIT it no longer fetches
+// messages, which would only meet the quit again, and lets the run finish.
+CString CProgressDlg::RunOnWorker(const std::function<CString()>& run) {
+    ASSERT(m_hWnd && !m_pRelay);
+    CRunRelay relay(kPauseBeforeFirstFile);
+    if (!relay.Start(run)) {
+        DestroyWindow();
+        return run();
+    }
+    // However this ends, the dialog no longer points at the relay.
+    struct RelayScope {
+        CProgressDlg& dlg;
+        ~RelayScope() { dlg.m_pRelay = nullptr; }
+    } scope{*this};
+    m_pRelay = &relay;
+    m_bRelayBegun = false;
+    const HANDLE handles[] = {relay.WorkerHandle(), relay.WakeEvent()};
+    bool pumping = true;
+    DWORD nextRepaint = m_nRepaintInterval;
+    for (;;) {
+        const DWORD woke = pumping ? ::MsgWaitForMultipleObjects(2, handles, FALSE, nextRepaint, QS_ALLINPUT)
+                                   : ::WaitForMultipleObjects(2, handles, FALSE, nextRepaint);
+        if (woke == WAIT_OBJECT_0) break;
+        if (pumping) pumping = PumpMessages();
+        ShowRelayed(relay, &nextRepaint);
+    }
+    ShowRelayed(relay, &nextRepaint);
+    End();
+    return relay.Finish();
+}
+
+void CProgressDlg::ShowRelayed(CRunRelay& relay, DWORD* nextRepaint) {
+    const CRunRelay::State state = relay.Read();
+    *nextRepaint = m_nRepaintInterval;
+    if (!state.begun) return;
+    if (!m_bRelayBegun) {
+        m_bRelayBegun = true;
+        ShowBegin(state.files);
+        if (m_hWnd) UpdateWindow();
+    }
+    const long long steps = state.steps < m_nUpper ? state.steps : m_nUpper;
+    m_nPos = static_cast<int>(steps < 0 ? 0 : steps);
+    m_nRunPercentPos = state.steps;
+    if (state.fileShown) m_strRunFile = state.file.c_str();
+
+    if (state.stopAsked) {
+        relay.Answer(ConfirmStop());
+        return;
+    }
+    if (!state.fileShown) return;
+    const DWORD since = Now() - m_dwRunShownAt;
+    if (!m_bRunShown || since >= m_nRepaintInterval) {
+        ShowRunState();
+    } else {
+        *nextRepaint = m_nRepaintInterval - since;
+    }
+}
+
 namespace {
 
 // Shows the progress dialog over the main window; null (and no run) when
 // it cannot be shown, or when another run has one up already.
 std::unique_ptr<CRunProgress> CreateRunProgress() {
+    if (std::unique_ptr<CRunProgress> relayed = CRunRelay::TakeProgressOfThisThread()) return relayed;
     if (g_pProgressDlg) return nullptr;
     std::unique_ptr<CProgressDlg> dlg(new (std::nothrow) CProgressDlg(IDS_PROGRESS_TITLE));
     if (!dlg || !dlg->Create(AfxGetMainWnd())) return nullptr;
@@ -260,3 +341,10 @@ std::unique_ptr<CRunProgress> CreateRunProgress() {
 }  // namespace
 
 void InstallRunProgress() { g_pfnCreateRunProgress = &CreateRunProgress; }
+
+CString RunWithProgressDialog(const std::function<CString()>& run) {
+    if (g_pProgressDlg) return run();
+    CProgressDlg dlg(IDS_PROGRESS_TITLE);
+    if (!dlg.Create(AfxGetMainWnd())) return run();
+    return dlg.RunOnWorker(run);
+}

@@ -5,13 +5,17 @@
 //                 disables its owner while it is up; the display a run
 //                 talks to (CRunProgress), owned by that run
 //
-// The run steps the dialog and asks it whether to stop before every file;
-// the step pumps the thread's messages, so Cancel is seen between two files. A
-// Cancel is confirmed with the user before the run is told to stop. What a
-// run tells the dialog is shown at most every m_nRepaintInterval
-// milliseconds (no eye follows a faster change, and repainting costs as
-// much as a rename): the first file at once, the last file always, and
-// where the run stands before the question after a Cancel and at its end.
+// The program runs its runs on a worker thread (RunWithProgressDialog):
+// the dialog stays on the window's thread, which keeps every window
+// painted, sees a Cancel click the moment it comes and tells the run
+// through a CRunRelay; the run stops before its next file once the user
+// confirms. A run called on the window's thread itself gets the dialog as
+// its display instead: it steps the dialog and asks it whether to stop
+// before every file, and the step pumps the thread's messages.
+// Either way what a run tells the dialog is shown at most every
+// m_nRepaintInterval milliseconds (no eye follows a faster change, and
+// repainting costs as much as a rename): the first file at once, and where
+// the run stands before the question after a Cancel and at its end.
 // The bar itself takes 16-bit values only: the dialog keeps the position in
 // full and gives the bar a scaled copy, so ranges of any size (more than
 // 65535 files, negative ends) show sensible progress.
@@ -21,6 +25,10 @@
 
 #include "RunAboutRes.h"
 #include "RunProgress.h"
+
+#include <functional>
+
+class CRunRelay;
 
 class CProgressDlg : public CDialog, public CRunProgress {
 public:
@@ -56,6 +64,12 @@ public:
     // owner again.
     void End() override;
 
+    // Calls run on a worker thread and shows the progress of the run it
+    // makes (through g_pfnCreateRunProgress) until it returns; then closes
+    // the dialog and returns run's result (or throws what run threw). The
+    // dialog must be up. Without a worker thread, run is called here.
+    CString RunOnWorker(const std::function<CString()>& run);
+
     CProgressCtrl m_progress;
     UINT m_nTitleID;
     int m_nLower;
@@ -76,8 +90,9 @@ protected:
 
     // Shows pos as a percentage of the range in control 1004.
     void UpdatePercent(long long nPos);
-    // Passes the thread's waiting messages on, keys through the dialog first.
-    void PumpMessages();
+    // Passes the thread's waiting messages on, keys through the dialog
+    // first; false when it met WM_QUIT (left in the queue for the outer loop).
+    bool PumpMessages();
     // Milliseconds of the system clock (GetTickCount).
     virtual DWORD Now() const;
 
@@ -86,6 +101,13 @@ private:
     long long Advance();
     // Shows the run's file, percentage and bar as they stand now.
     void ShowRunState();
+    // Begin without the pause: an empty message and the range.
+    void ShowBegin(int nFiles);
+    // Shows where the run stands and asks whether to stop; true for Yes.
+    bool ConfirmStop();
+    // Takes over where a run on a worker stands; shows it when due, asks
+    // the question it waits on. nextRepaint: ms until it is due again.
+    void ShowRelayed(CRunRelay& relay, DWORD* nextRepaint);
 
     // The bar's range and position: 0 to at most 0x7FFF, in proportion.
     int BarUpper() const;
@@ -93,7 +115,9 @@ private:
     void SendBarRange();
     void SendBarPos();
 
-    HWND m_hWndOwner;  // the window Create disabled
+    HWND m_hWndOwner;     // the window Create disabled
+    CRunRelay* m_pRelay;  // the run on a worker, while RunOnWorker waits for it
+    bool m_bRelayBegun;   // its Begin is shown
     // What the run told last, and when it was last shown.
     CString m_strRunFile;
     long long m_nRunPercentPos;
@@ -108,3 +132,9 @@ extern CProgressDlg* g_pProgressDlg;
 // Makes runs show the progress dialog (sets g_pfnCreateRunProgress). A run
 // gets none while another one's is up.
 void InstallRunProgress();
+
+// Runs run, which makes a run, on a worker thread with the progress dialog
+// up over the main window (CProgressDlg::RunOnWorker); returns its result.
+// While another run's dialog is up, run is called here and its run gets no
+// display (and touches no file).
+CString RunWithProgressDialog(const std::function<CString()>& run);

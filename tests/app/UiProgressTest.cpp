@@ -1,7 +1,7 @@
 // Tests of the progress dialog: its template and members, the disabled
 // owner, stepping and the percent label (also for ranges beyond 16 bits),
 // Cancel through the message pump, and whole runs of CFileItemList over
-// real files with the real dialog.
+// real files with the real dialog, on the window's thread and on a worker.
 #include "FileItemList.h"
 #include "ProgressDlg.h"
 #include "RunProgress.h"
@@ -13,6 +13,7 @@
 
 #include <climits>
 #include <memory>
+#include <stdexcept>
 #include <set>
 #include <string>
 #include <vector>
@@ -484,4 +485,106 @@ TEST_F(ProgressDlgRun, WhileADialogIsUpNoSecondRunTouchesAFile) {
     EXPECT_FALSE(g_log.created);
     EXPECT_EQ("img1.jpg", Content("img1.jpg"));
     EXPECT_FALSE(TempDir::Exists(dir / "img4.jpg"));
+}
+
+// ---- Runs on a worker thread -------------------------------------------------
+
+namespace {
+
+// The real display as a run on a worker gets it, watched from the worker:
+// sends the Cancel click (answered by the window's thread before it
+// returns) before step cancelAtStep.
+struct WorkerLog {
+    DWORD thread = 0;
+    int steps = 0;
+    int cancelAtStep = 0;
+    bool windowAnswered = false;  // the main window answered during the run
+};
+WorkerLog g_worker;
+
+class WorkerWatchedProgress : public CRunProgress {
+public:
+    explicit WorkerWatchedProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
+
+    void Begin(int nFiles) override {
+        g_worker.thread = ::GetCurrentThreadId();
+        char title[64] = "";
+        g_worker.windowAnswered =
+            ::SendMessageA(AfxGetMainWnd()->m_hWnd, WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title)) > 0;
+        m_real->Begin(nFiles);
+    }
+    void Step() override {
+        if (++g_worker.steps == g_worker.cancelAtStep) {
+            HWND dlg = g_pProgressDlg->m_hWnd;
+            ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDCANCEL)));
+        }
+        m_real->Step();
+    }
+    bool StopRequested() override { return m_real->StopRequested(); }
+    void ShowFile(const char* text) override { m_real->ShowFile(text); }
+    void End() override { m_real->End(); }
+
+private:
+    std::unique_ptr<CRunProgress> m_real;
+};
+
+std::unique_ptr<CRunProgress> CreateWorkerWatchedProgress() {
+    std::unique_ptr<CRunProgress> real = g_pfnRealProgress();
+    if (!real) return nullptr;
+    return std::make_unique<WorkerWatchedProgress>(std::move(real));
+}
+
+}  // namespace
+
+class ProgressDlgWorkerRun : public ProgressDlgRun {
+protected:
+    void SetUp() override {
+        ProgressDlgRun::SetUp();
+        g_worker = WorkerLog();
+        g_pfnCreateRunProgress = &CreateWorkerWatchedProgress;
+    }
+    CString Run() {
+        return RunWithProgressDialog([this] { return list.Execute(); });
+    }
+};
+
+TEST_F(ProgressDlgWorkerRun, RenamesOnAWorkerWhileTheWindowsKeepAnswering) {
+    AddImages();
+    EXPECT_EQ("", Str(Run()));
+
+    EXPECT_NE(0u, g_worker.thread);
+    EXPECT_NE(::GetCurrentThreadId(), g_worker.thread);
+    EXPECT_TRUE(g_worker.windowAnswered);
+    EXPECT_EQ(3, g_worker.steps);
+    EXPECT_EQ(nullptr, g_pProgressDlg);
+    EXPECT_TRUE(m_main.IsWindowEnabled());
+    EXPECT_EQ("img1.jpg", Content("img2.jpg"));
+    EXPECT_EQ("img3.jpg", Content("img4.jpg"));
+    EXPECT_FALSE(TempDir::Exists(dir / "img1.jpg"));
+}
+
+// The question is asked here while the run waits; after Yes no further
+// file is touched.
+TEST_F(ProgressDlgWorkerRun, CancelIsAskedOnTheWindowsThreadAndStopsBeforeTheNextFile) {
+    AddImages();
+    g_worker.cancelAtStep = 2;
+    MessageBoxCapture boxes(IDYES);
+    EXPECT_EQ("", Str(Run()));
+
+    ASSERT_EQ(1, boxes.Count());
+    EXPECT_EQ("処理を中止しますか？", boxes.Text(0));
+    EXPECT_EQ(::GetCurrentThreadId(), boxes.Boxes()[0].thread);
+    EXPECT_EQ(2, g_worker.steps);
+    EXPECT_EQ("img3.jpg", Content("img4.jpg"));
+    EXPECT_EQ("img2.jpg", Content("img2.jpg"));
+    EXPECT_EQ("img1.jpg", Content("img1.jpg"));
+    EXPECT_EQ(nullptr, g_pProgressDlg);
+    EXPECT_TRUE(m_main.IsWindowEnabled());
+}
+
+TEST_F(ProgressDlgWorkerRun, WhatTheRunThrowsReachesTheCallerWithTheDialogGone) {
+    EXPECT_THROW(RunWithProgressDialog([]() -> CString { throw std::runtime_error("gone"); }), std::runtime_error);
+    EXPECT_EQ(nullptr, g_pProgressDlg);
+    EXPECT_TRUE(m_main.IsWindowEnabled());
 }

@@ -32,7 +32,7 @@ std::string MessageBoxCapture::Text(int i) const { return i >= 0 && i < Count() 
 int CALLBACK MessageBoxCapture::Handler(LPCSTR text, LPCSTR caption, UINT type) {
     MessageBoxCapture* self = g_current;
     if (!self) return UnexpectedBox(text, caption, type);
-    self->m_boxes.push_back({text ? text : "", caption ? caption : "", type});
+    self->m_boxes.push_back({text ? text : "", caption ? caption : "", type, ::GetCurrentThreadId()});
     if (!self->m_queued.empty()) {
         int answer = self->m_queued.front();
         self->m_queued.erase(self->m_queued.begin());

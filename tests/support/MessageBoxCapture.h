@@ -17,6 +17,7 @@ public:
         std::string text;
         std::string caption;
         UINT type;
+        DWORD thread;  // the thread that asked
     };
 
     explicit MessageBoxCapture(int defaultAnswer = IDOK);
