@@ -136,6 +136,17 @@ WideFiles WideFolderFiles(const std::string& folder) {
     return files;
 }
 
+// "name (content)" of every file, names in UTF-8, for failure messages.
+std::string Listing(const WideFiles& files) {
+    std::string text;
+    for (const auto& file : files) {
+        char name[MAX_PATH * 4] = "";
+        WideCharToMultiByte(CP_UTF8, 0, file.first.c_str(), -1, name, sizeof name, nullptr, nullptr);
+        text += std::string(" ") + name + " (" + file.second + ")";
+    }
+    return text;
+}
+
 // a.jpg beside names code page 932 cannot hold: through the ANSI functions
 // "ä.jpg" would be "a.jpg", and the emoji and the Hangul letter both "?".
 const WideFiles kForeignNames = {
@@ -343,8 +354,10 @@ TEST_F(OrdovanE2E, RenumbersFilesWhoseNamesTheCodePageCannotHold) {
     std::string report;
     ASSERT_TRUE(app.Run(&report)) << app.Error();
     EXPECT_EQ("", report);
-    const std::vector<std::wstring> order = NumberedOwnNames(kForeignNames, WideFolderFiles(photos));
-    ASSERT_EQ(4u, order.size()) << "each file under its own name and a number";
+    const WideFiles afterFirstRun = WideFolderFiles(photos);
+    const std::vector<std::wstring> order = NumberedOwnNames(kForeignNames, afterFirstRun);
+    ASSERT_EQ(4u, order.size()) << "each file under its own name and a number; the folder holds"
+                                << Listing(afterFirstRun);
 
     // The second run starts from the names the first one left.
     SetNaming("photo", 0, "1", "photo1.xxx ～ photo2147483647.xxx");
@@ -375,7 +388,8 @@ TEST_F(OrdovanE2E, CopiesFilesWhoseNamesTheCodePageCannotHoldUnderTheirOwnNames)
     EXPECT_EQ("", report);
 
     EXPECT_EQ(kForeignNames, WideFolderFiles(in));  // the originals are untouched
-    EXPECT_EQ(4u, NumberedOwnNames(kForeignNames, WideFolderFiles(out)).size());
+    const WideFiles copies = WideFolderFiles(out);
+    EXPECT_EQ(4u, NumberedOwnNames(kForeignNames, copies).size()) << "the destination holds" << Listing(copies);
     for (int row = 0; row < 4; ++row) EXPECT_EQ(out, app.CellText(row, 2));
     ASSERT_TRUE(app.Close()) << app.Error();
 }

@@ -106,10 +106,20 @@ bool SetWindowTextTo(HWND window, const std::string& text) {
     return window && Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok) && ok;
 }
 
+// Selects all and replaces it, as a user's Ctrl+A and typing do. The two
+// messages are not one step for the program: a repaint between them may
+// rewrite the field (the number field reformats itself on WM_NCPAINT) and
+// move the selection, so the text is read back and typed again until it
+// holds exactly what was typed.
 bool TypeInto(HWND edit, const std::string& text) {
     LRESULT ignored = 0;
-    return edit && Send(edit, EM_SETSEL, 0, -1) &&
-           Send(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), &ignored);
+    for (int attempt = 0; edit && attempt < 5; ++attempt) {
+        if (!Send(edit, EM_SETSEL, 0, -1) ||
+            !Send(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), &ignored))
+            return false;
+        if (WindowText(edit) == text) return true;
+    }
+    return false;
 }
 
 HWND FindChildOfClass(HWND parent, const char* className) {
