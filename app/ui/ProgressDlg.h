@@ -3,7 +3,8 @@
 // Classes:
 //   CProgressDlg  file being handled, percentage, bar and a Cancel button;
 //                 disables its owner while it is up; the display a run
-//                 talks to (CRunProgress), owned by that run
+//                 talks to (CRunProgress), owned by that run, or the
+//                 window-side of a run on a worker (RunOnWorker)
 //
 // The program runs its runs on a worker thread (RunWithProgressDialog):
 // the dialog stays on the window's thread, which keeps every window
