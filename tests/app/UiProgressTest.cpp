@@ -364,13 +364,38 @@ struct RunLog {
 RunLog g_log;
 PFN_CREATE_RUN_PROGRESS g_pfnRealProgress = nullptr;
 
+// The real display with a watcher in between; the watchers below override
+// what they look at.
+class ForwardingProgress : public CRunProgress {
+public:
+    explicit ForwardingProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
+
+    void Begin(int nFiles) override { m_real->Begin(nFiles); }
+    void Step() override { m_real->Step(); }
+    bool StopRequested() override { return m_real->StopRequested(); }
+    void ShowFile(const char* text) override { m_real->ShowFile(text); }
+    void End() override { m_real->End(); }
+
+protected:
+    std::unique_ptr<CRunProgress> m_real;
+};
+
+// Makes the real display (g_pfnRealProgress) watched by Watcher.
+template <class Watcher>
+std::unique_ptr<CRunProgress> CreateWatched() {
+    std::unique_ptr<CRunProgress> real = g_pfnRealProgress();
+    if (!real) return nullptr;
+    return std::make_unique<Watcher>(std::move(real));
+}
+
 // The real display, watched: records what the dialog shows and clicks
 // Cancel when asked to.
-class WatchedProgress : public CRunProgress {
+class WatchedProgress : public ForwardingProgress {
 public:
-    explicit WatchedProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
+    using ForwardingProgress::ForwardingProgress;
 
     void Begin(int nFiles) override {
+        g_log.created = true;
         g_pProgressDlg->m_nRepaintInterval = 0;
         m_real->Begin(nFiles);
         g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
@@ -380,26 +405,15 @@ public:
         m_real->Step();
         g_log.mainEnabled.push_back(AfxGetMainWnd()->IsWindowEnabled() != FALSE);
     }
-    bool StopRequested() override { return m_real->StopRequested(); }
     void ShowFile(const char* text) override {
         m_real->ShowFile(text);
         g_log.percents.push_back(ItemText(Dlg(), IDC_PROGRESS_PERCENT));
         g_log.messages.push_back(ItemText(Dlg(), IDC_PROGRESS_MESSAGE));
     }
-    void End() override { m_real->End(); }
 
 private:
     static HWND Dlg() { return g_pProgressDlg ? g_pProgressDlg->m_hWnd : nullptr; }
-
-    std::unique_ptr<CRunProgress> m_real;
 };
-
-std::unique_ptr<CRunProgress> CreateWatchedProgress() {
-    std::unique_ptr<CRunProgress> real = g_pfnRealProgress();
-    if (!real) return nullptr;
-    g_log.created = true;
-    return std::make_unique<WatchedProgress>(std::move(real));
-}
 
 }  // namespace
 
@@ -410,7 +424,7 @@ protected:
         g_log = RunLog();
         InstallRunProgress();
         g_pfnRealProgress = g_pfnCreateRunProgress;
-        g_pfnCreateRunProgress = &CreateWatchedProgress;
+        g_pfnCreateRunProgress = &CreateWatched<WatchedProgress>;
         g_bMoveRename = false;
     }
     void TearDown() override {
@@ -502,9 +516,9 @@ struct WorkerLog {
 };
 WorkerLog g_worker;
 
-class WorkerWatchedProgress : public CRunProgress {
+class WorkerWatchedProgress : public ForwardingProgress {
 public:
-    explicit WorkerWatchedProgress(std::unique_ptr<CRunProgress> real) : m_real(std::move(real)) {}
+    using ForwardingProgress::ForwardingProgress;
 
     void Begin(int nFiles) override {
         g_worker.thread = ::GetCurrentThreadId();
@@ -521,19 +535,7 @@ public:
         }
         m_real->Step();
     }
-    bool StopRequested() override { return m_real->StopRequested(); }
-    void ShowFile(const char* text) override { m_real->ShowFile(text); }
-    void End() override { m_real->End(); }
-
-private:
-    std::unique_ptr<CRunProgress> m_real;
 };
-
-std::unique_ptr<CRunProgress> CreateWorkerWatchedProgress() {
-    std::unique_ptr<CRunProgress> real = g_pfnRealProgress();
-    if (!real) return nullptr;
-    return std::make_unique<WorkerWatchedProgress>(std::move(real));
-}
 
 }  // namespace
 
@@ -542,7 +544,7 @@ protected:
     void SetUp() override {
         ProgressDlgRun::SetUp();
         g_worker = WorkerLog();
-        g_pfnCreateRunProgress = &CreateWorkerWatchedProgress;
+        g_pfnCreateRunProgress = &CreateWatched<WorkerWatchedProgress>;
     }
     CString Run() {
         return RunWithProgressDialog([this] { return list.Execute(); });
